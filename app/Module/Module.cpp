@@ -1,0 +1,48 @@
+#include "app/Module/Module.h"
+
+#include <QFileInfo>
+
+#include "platform/basic/app_folder.h"
+#include "platform/forms/form.h"
+#include "platform/forms/forms_collection.h"
+#include "platform/forms/message_box.h"
+#include "platform/profile/profile_file.h"
+#include "platform/windows/window_move.h"
+
+namespace Module {
+
+QString AppPathOf(const QString& folder) {
+    return folder.endsWith('/') ? folder : folder + QLatin1Char('/');
+}
+
+QString AppPath() { return AppPathOf(platform::ApplicationFolder()); }
+
+QString ReadIni(const QString& section, const QString& key, const QString& file) {
+    return platform::profile::Read(file, section, key, 255);
+}
+
+void WriteIni(const QString& section, const QString& key, const QString& value,
+              const QString& file) {
+    if (!platform::profile::Write(file, section, key, value))
+        platform::MsgBox(QStringLiteral("写入信息时出错,请确定您有足够的权限！"),
+                         platform::vbCritical, QStringLiteral("提示"));
+}
+
+void UnloadAllForms() {
+    const auto loaded = platform::forms::Loaded();
+    for (qsizetype i = loaded.size() - 1; i >= 0; --i) loaded[i]->Unload();
+}
+
+void DragForm(QWidget* frm) { platform::windows::BeginWindowMove(frm); }
+
+bool Contains(const QString& s, const QString& sub) {
+    return s.contains(sub, Qt::CaseInsensitive);
+}
+
+bool FileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+}  // namespace Module

@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "app/mData/mData.h"
+#include "platform/forms/fonts.h"
+#include "platform/forms/forms_collection.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    // The main window hides in the tray; only the unload of the last form quits.
+    app.setQuitOnLastWindowClosed(false);
+    platform::InstallFontSubstitutions();
+    mData::Main();
+    if (platform::forms::Count() == 0) return 0;
+    return app.exec();
+}

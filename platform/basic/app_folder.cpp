@@ -1,0 +1,21 @@
+#include "platform/basic/app_folder.h"
+
+#include <QCoreApplication>
+
+namespace platform {
+namespace {
+
+QString& overridden() {
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+QString ApplicationFolder() {
+    return overridden().isEmpty() ? QCoreApplication::applicationDirPath() : overridden();
+}
+
+void SetApplicationFolder(const QString& folder) { overridden() = folder; }
+
+}  // namespace platform

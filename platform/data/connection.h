@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace platform::data {
+
+// Stand-in for the data-access connection: the connection string names the
+// database file after "DBQ=", which is opened read-only with SQLite.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QString ConnectionString;
+    int CursorLocation = 2;
+    int CommandTimeout = 30;
+
+    // Throws RuntimeError when the file is missing, unreadable, not a
+    // database or without the stock table.
+    void Open();
+    bool IsOpen() const;
+    QSqlDatabase database() const;
+
+    // The database file named by a connection string ("...;DBQ=path;").
+    static QString DatabasePath(const QString& connectionString);
+
+private:
+    QString name_;
+};
+
+}  // namespace platform::data

@@ -1,0 +1,58 @@
+#include "platform/forms/forms_collection.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "platform/forms/form.h"
+
+namespace platform::forms {
+namespace {
+
+QList<Form*>& loaded() {
+    static QList<Form*> list;
+    return list;
+}
+
+QuitHandler& quitHandler() {
+    static QuitHandler handler = [] {
+        // Queued, so that the unload that emptied the collection finishes first.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+    };
+    return handler;
+}
+
+void runModalLoop(Form& form) {
+    QEventLoop loop;
+    QObject::connect(&form, &Form::unloaded, &loop, &QEventLoop::quit);
+    form.setWindowModality(Qt::ApplicationModal);
+    form.show();
+    loop.exec();
+}
+
+ModalRunner& modalRunner() {
+    static ModalRunner runner = runModalLoop;
+    return runner;
+}
+
+}  // namespace
+
+const QList<Form*>& Loaded() { return loaded(); }
+
+int Count() { return static_cast<int>(loaded().size()); }
+
+QuitHandler SetQuitHandler(QuitHandler handler) { return std::exchange(quitHandler(), handler); }
+
+ModalRunner SetModalRunner(ModalRunner runner) { return std::exchange(modalRunner(), runner); }
+
+void Add(Form* form) {
+    if (!loaded().contains(form)) loaded().append(form);
+}
+
+void Remove(Form* form) {
+    if (loaded().removeOne(form) && loaded().isEmpty() && quitHandler()) quitHandler()();
+}
+
+void RunModal(Form& form) { modalRunner()(form); }
+
+}  // namespace platform::forms

@@ -1,0 +1,1 @@
+// Holds the compiled-in pictures and designer data of the windows.
