@@ -1,0 +1,3 @@
+#include "app/Module/Globals.h"
+
+QString CurrentUser;
