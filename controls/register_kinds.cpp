@@ -1,0 +1,7 @@
+#include "controls/register_kinds.h"
+
+namespace controls {
+
+void RegisterKinds() {}
+
+}  // namespace controls
