@@ -18,7 +18,7 @@ namespace {
 std::optional<QByteArray> readRegularFile(const QString& path) {
     if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     return bytes;
@@ -28,7 +28,7 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
 // renames it over the target: a crash or a full disk leaves the old file.
 bool replaceFile(const QString& path, const QByteArray& bytes, bool created) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     // The file holds a password in plain text.
     if (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
