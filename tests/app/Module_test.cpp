@@ -15,6 +15,10 @@ struct AppPathCase {
     const char* path;
 };
 
+void PrintTo(const AppPathCase& c, std::ostream* os) {
+    *os << "folder " << c.folder;
+}
+
 class AppPathTest : public ::testing::TestWithParam<AppPathCase> {};
 
 TEST_P(AppPathTest, EndsInExactlyOneSeparator) {
@@ -38,6 +42,10 @@ struct ContainsCase {
     const char* sub;
     bool contains;
 };
+
+void PrintTo(const ContainsCase& c, std::ostream* os) {
+    *os << "'" << c.s << "' holding '" << c.sub << "'";
+}
 
 class ContainsTest : public ::testing::TestWithParam<ContainsCase> {};
 
@@ -69,6 +77,10 @@ struct FileExistsCase {
     const char* name;  // inside a fresh folder; "" for the empty path
     bool exists;
 };
+
+void PrintTo(const FileExistsCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class FileExistsTest : public ::testing::TestWithParam<FileExistsCase> {};
 

@@ -140,6 +140,10 @@ struct QueryCase {
     QStringList codes;  // pNumber of every row, in order
 };
 
+void PrintTo(const QueryCase& c, std::ostream* os) {
+    *os << c.sql;
+}
+
 class OpenRecordsetTest : public MainTest, public ::testing::WithParamInterface<QueryCase> {};
 
 TEST_P(OpenRecordsetTest, RowsInQueryOrder) {
@@ -168,6 +172,10 @@ struct ErrorInfoCase {
     const char* description;
     const char* text;  // nullptr: no box
 };
+
+void PrintTo(const ErrorInfoCase& c, std::ostream* os) {
+    *os << "number " << c.number;
+}
 
 class ShowErrorInfoTest : public ::testing::TestWithParam<ErrorInfoCase> {};
 

@@ -10,6 +10,10 @@ struct RoundTripCase {
     const char* back;   // UTF-8, what converting back gives
 };
 
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << "bytes " << c.bytes;
+}
+
 class AnsiRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(AnsiRoundTripTest, EncodesAndDecodes) {
@@ -48,6 +52,10 @@ struct CutCase {
     qsizetype max;
     const char* cut;  // hex
 };
+
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.bytes << " to " << c.max;
+}
 
 class CutAnsiTest : public ::testing::TestWithParam<CutCase> {};
 

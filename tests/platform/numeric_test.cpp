@@ -14,6 +14,10 @@ struct NumericCase {
     const char* why;
 };
 
+void PrintTo(const NumericCase& c, std::ostream* os) {
+    *os << c.why;
+}
+
 class IsNumericTest : public ::testing::TestWithParam<NumericCase> {};
 
 TEST_P(IsNumericTest, Decides) {

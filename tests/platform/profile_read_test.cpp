@@ -15,6 +15,10 @@ struct ReadCase {
     bool byteOrderMark = false;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class ProfileReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ProfileReadTest, ReadsByTheProfileRules) {
@@ -50,7 +54,7 @@ const ReadCase kReadCases[] = {
     {"one with blanks reads as one", "[Config]\r\nRemPwd=  1 \r\n", "Config", "RemPwd", "1"},
     {"empty value", "[Config]\r\nA=\r\n", "Config", "A", ""},
     {"blank value", "[Config]\r\nA=   \r\n", "Config", "A", ""},
-    {"value holding =", "[Config]\r\nA=b=c\r\n", "Config", "A", "b=c"},
+    {"value holding an equals sign", "[Config]\r\nA=b=c\r\n", "Config", "A", "b=c"},
     {"first of duplicate keys", "[Config]\r\nA=1\r\nA=2\r\n", "Config", "A", "1"},
     {"first of duplicate sections", "[Config]\r\nA=1\r\n[Config]\r\nA=2\r\n", "Config", "A", "1"},
     {"keys of a later duplicate section are not seen", "[Config]\r\nA=1\r\n[config]\r\nB=2\r\n",
@@ -60,15 +64,15 @@ const ReadCase kReadCases[] = {
     {"CR line ends", "[Config]\rA=1\rB=2\r", "Config", "B", "2"},
     {"mixed line ends", "[Info]\r\nX=0\n[Config]\rA=1\n\rB=2", "Config", "B", "2"},
     {"no line end at the end", "[Config]\r\nA=1", "Config", "A", "1"},
-    {"lines without =", "[Config]\r\njunk\r\nA=1\r\n", "Config", "A", "1"},
-    {"a line without = is no key", "[Config]\r\njunk\r\n", "Config", "junk", ""},
+    {"lines without an equals sign", "[Config]\r\njunk\r\nA=1\r\n", "Config", "A", "1"},
+    {"a line without an equals sign is no key", "[Config]\r\njunk\r\n", "Config", "junk", ""},
     {"keys before any section", "A=0\r\n[Config]\r\nA=1\r\n", "Config", "A", "1"},
     {"comment behind the section", "[Config] ; settings\r\nA=1\r\n", "Config", "A", "1"},
     {"commented-out key", "[Config]\r\n;A=1\r\n", "Config", "A", ""},
-    {"section line without ]", "[Config\r\nA=1\r\n", "Config", "A", ""},
+    {"section line without closing bracket", "[Config\r\nA=1\r\n", "Config", "A", ""},
     {"key with a blank inside", "[Config]\r\nLast ID=3\r\n", "Config", "Last ID", "3"},
     {"Chinese value", "[Info]\r\nUserName=平安银行\r\n", "Info", "UserName", "平安银行"},
-    {"Chinese section whose trail byte is ]", "[乚]\r\nA=1\r\n", "乚", "A", "1"},
+    {"Chinese section whose trail byte is a closing bracket", "[乚]\r\nA=1\r\n", "乚", "A", "1"},
     {"Chinese key", "[Info]\r\n名称=贵州茅台\r\n", "Info", "名称", "贵州茅台"},
     {"requested names with blanks", "[Config]\r\nA=1\r\n", " Config ", " A ", "1"},
     {"empty file", "", "Config", "A", ""},
@@ -82,6 +86,10 @@ struct LimitCase {
     int bufferSize;
     QString expected;
 };
+
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ProfileReadLimitTest : public ::testing::TestWithParam<LimitCase> {};
 

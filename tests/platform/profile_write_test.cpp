@@ -15,6 +15,10 @@ struct WriteCase {
     const char* after;  // the whole file afterwards, UTF-8 of the GBK bytes
 };
 
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class ProfileWriteTest : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(ProfileWriteTest, ChangesOnlyTheKey) {
@@ -83,6 +87,10 @@ struct RoundTripCase {
     QString read;
 };
 
+void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class ProfileRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(ProfileRoundTripTest, ReadsBackWhatWasWritten) {
@@ -116,6 +124,10 @@ struct RefusedCase {
     QString value;
 };
 
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class ProfileRefusedWriteTest : public ::testing::TestWithParam<RefusedCase> {};
 
 // Each of these would add or break lines of the file, e.g. smuggle a
@@ -136,8 +148,8 @@ const RefusedCase kRefused[] = {
     {"NUL in a value", "Info", "UserName", QString(QChar(u'\0'))},
     {"line end in a key", "Info", QStringLiteral("a\nb"), "x"},
     {"line end in a section", QStringLiteral("a\nb"), "k", "x"},
-    {"] in a section", QStringLiteral("a]b"), "k", "x"},
-    {"= in a key", "Config", QStringLiteral("a=b"), "x"},
+    {"closing bracket in a section", QStringLiteral("a]b"), "k", "x"},
+    {"equals sign in a key", "Config", QStringLiteral("a=b"), "x"},
     {"key that looks like a section", "Config", QStringLiteral(" [x]"), "x"},
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 
 #include "platform/basic/rounding.h"
@@ -14,6 +15,10 @@ struct RoundCase {
     double value;
     long long rounded;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << std::setprecision(17) << c.value;
+}
 
 class RoundHalfEvenTest : public ::testing::TestWithParam<RoundCase> {};
 
@@ -55,6 +60,10 @@ struct DivCase {
     long long quotient;
 };
 
+void PrintTo(const DivCase& c, std::ostream* os) {
+    *os << c.a << " by " << c.b;
+}
+
 class IntDivTest : public ::testing::TestWithParam<DivCase> {};
 
 TEST_P(IntDivTest, TruncatesTowardZero) {
@@ -81,6 +90,10 @@ struct DivErrorCase {
     long long b;
     long number;
 };
+
+void PrintTo(const DivErrorCase& c, std::ostream* os) {
+    *os << c.a << " by " << c.b;
+}
 
 class IntDivErrorTest : public ::testing::TestWithParam<DivErrorCase> {};
 
