@@ -49,7 +49,7 @@ QString Read(const QString& file, const QString& section, const QString& key, in
 bool Write(const QString& file, const QString& section, const QString& key, const QString& value) {
     if (file.isEmpty() || !CanStore(section, key, value)) return false;
     const bool created = !QFileInfo::exists(file);
-    std::optional<QByteArray> text = created ? QByteArray() : readRegularFile(file);
+    const std::optional<QByteArray> text = created ? QByteArray() : readRegularFile(file);
     // An existing file that cannot be read must not be replaced by a new one.
     if (!text) return false;
     return replaceFile(file, WithValue(*text, section, key, value), created);
