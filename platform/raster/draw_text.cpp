@@ -59,9 +59,11 @@ void WrapParagraph(const QString& paragraph, const QFont& font, int width,
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(std::max(width, 0));
     layout.endLayout();
+    // Blanks at a break vanish; those at the end of the paragraph still count.
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        const QString text = TrimEnd(paragraph.mid(line.textStart(), line.textLength()));
+        QString text = paragraph.mid(line.textStart(), line.textLength());
+        if (i + 1 < layout.lineCount()) text = TrimEnd(text);
         lines.push_back(Line{text, metrics.horizontalAdvance(text)});
     }
 }
