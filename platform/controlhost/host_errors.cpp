@@ -14,5 +14,6 @@ RuntimeError SubscriptOutOfRange() { return Make(9, "下标越界"); }
 RuntimeError TypeMismatch() { return Make(13, "类型不匹配"); }
 RuntimeError InvalidProcedureCall() { return Make(5, "无效的过程调用或参数"); }
 RuntimeError InvalidPicture() { return Make(481, "无效图片"); }
+RuntimeError ObjectRequired() { return Make(91, "对象变量或 With 块变量未设置"); }
 
 }  // namespace platform::controlhost

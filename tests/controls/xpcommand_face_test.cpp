@@ -256,7 +256,7 @@ TEST(XPFaceChoice, RepaintBeforeTheFirstResizeSkipsTheGradient) {
 // --- window region -------------------------------------------------------
 
 TEST(XPRegion, CutsThreePixelsAtEachCorner) {
-    for (const auto [W, H] : {std::pair{40, 25}, std::pair{89, 25}, std::pair{10, 10}}) {
+    for (const auto& [W, H] : {std::pair{40, 25}, std::pair{89, 25}, std::pair{10, 10}}) {
         const std::size_t before = raster::LiveObjectCount();
         const raster::HRGN region = controls::MakeRoundRegion(W, H);
         EXPECT_EQ(raster::LiveObjectCount(), before + 1) << "only the region itself is left";

@@ -3,6 +3,7 @@
 #include "platform/raster/dc.h"
 #include "platform/raster/draw.h"
 #include "platform/raster/ole_color.h"
+#include "platform/raster/sys_color.h"
 
 namespace xptest {
 
@@ -28,5 +29,50 @@ void ImageSurface::PaintPicture(const raster::PicturePtr& picture, float x, floa
 void ImageSurface::Fill(raster::COLORREF colour) { image_.fill(raster::ToQColor(colour)); }
 
 raster::COLORREF ImageSurface::Pixel(int x, int y) const { return raster::GetPixel(dc_, x, y); }
+
+const std::map<char, raster::COLORREF>& Legend() {
+    static const std::map<char, raster::COLORREF> legend = {
+        {'-', kGrey},
+        {'k', raster::RGB(0, 0, 0)},
+        {'r', raster::RGB(255, 0, 0)},
+        {'g', raster::RGB(0, 255, 0)},
+        {'b', raster::RGB(0, 0, 255)},
+        {'h', raster::GetSysColor(raster::COLOR_BTNHIGHLIGHT)},
+        {'s', raster::GetSysColor(raster::COLOR_BTNSHADOW)},
+    };
+    return legend;
+}
+
+QImage ImageOf(const Rows& rows) {
+    QImage image(static_cast<int>(rows.at(0).size()), static_cast<int>(rows.size()),
+                 QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const char symbol = rows[y][x];
+            image.setPixelColor(x, y,
+                                symbol == ' ' ? QColor(0, 0, 0, 0)
+                                              : raster::ToQColor(Legend().at(symbol)));
+        }
+    return image;
+}
+
+Rows ReadRows(const ImageSurface& surface, const QRect& area) {
+    Rows rows;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::string row;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const raster::COLORREF pixel = surface.Pixel(x, y);
+            char found = '?';
+            for (const auto& [symbol, colour] : Legend())
+                if (colour == pixel) {
+                    found = symbol;
+                    break;
+                }
+            row += found;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 }  // namespace xptest

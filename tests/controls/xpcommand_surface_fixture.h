@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "controls/placement/placement.h"
@@ -41,5 +44,16 @@ private:
     QImage image_;
     raster::HDC dc_;
 };
+
+// Pictures and expected pixels written as rows of characters, one a pixel:
+// '-' the grey background of the tests, 'k' black, 'r' red, 'g' green, 'b'
+// blue, 'h' the 3D highlight and 's' the button shadow of the system colours,
+// ' ' a transparent pixel (icons only).
+using Rows = std::vector<std::string>;
+constexpr raster::COLORREF kGrey = raster::RGB(128, 128, 128);
+const std::map<char, raster::COLORREF>& Legend();
+QImage ImageOf(const Rows& rows);
+// The surface's pixels in `area` as rows; a colour not in the legend is '?'.
+Rows ReadRows(const ImageSurface& surface, const QRect& area);
 
 }  // namespace xptest
