@@ -1,6 +1,7 @@
 #include "platform/controlhost/designer_kind.h"
 
 #include "platform/controlhost/variant_values.h"
+#include "platform/forms/designer_loader.h"
 
 namespace platform::controlhost {
 namespace {
@@ -18,15 +19,19 @@ void PlaceFromSpec(UserControl& control, const designer::ControlSpec& spec) {
                                          : spec.name;
     control.setObjectName(spec.name);
     control.SetDisplayName(name);
-    const QRect& twips = spec.twips;
-    control.setGeometry(ToPixels(twips.x(), vbTwips), ToPixels(twips.y(), vbTwips),
-                        ToPixels(twips.width(), vbTwips), ToPixels(twips.height(), vbTwips));
+    control.setGeometry(designer::PixelsOf(spec.twips));
     if (const QVariant visible = Prop(spec.props, "visible"); visible.isValid())
         control.setVisible(ToBoolean(visible));
     if (const QVariant on = Prop(spec.props, "default"); on.isValid())
         control.SetDefault(ToBoolean(on));
     if (const QVariant on = Prop(spec.props, "cancel"); on.isValid())
         control.SetCancel(ToBoolean(on));
+}
+
+void ReportBadInstance(const designer::ControlSpec& spec, const RuntimeError& error) {
+    qWarning("%s", qPrintable(QStringLiteral("控件 %1 的属性无法读取：%2（错误 %3）")
+                                  .arg(spec.name, error.description())
+                                  .arg(error.number())));
 }
 
 }  // namespace platform::controlhost

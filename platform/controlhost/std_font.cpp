@@ -89,6 +89,8 @@ QFont StdFont::ToQFont() const {
     font.setItalic(italic_);
     font.setUnderline(underline_);
     font.setStrikeOut(strikethrough_);
+    // Text is drawn without smoothing, pixel for pixel the same everywhere.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

@@ -57,12 +57,9 @@ void Surface::SetAutoRedraw(bool on) {
 }
 
 void Surface::Cls() {
-    // Without persistent drawing only the window is cleared: it shows the
-    // kept image again.
-    if (autoRedraw_)
-        ClearImage(kept_);
-    else
-        shown_ = kept_;
+    // Without persistent drawing only what the window shows is cleared; the
+    // kept image stays for the window's next repaint.
+    ClearImage(autoRedraw_ ? kept_ : shown_);
     currentX_ = 0;
     currentY_ = 0;
     window_->update();

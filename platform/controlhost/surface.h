@@ -25,8 +25,7 @@ namespace platform::controlhost {
 // (AutoRedraw) painted; the shown image is what the window shows. While
 // persistent drawing is on, all drawing, also through hDC, goes to the kept
 // image and the window shows it; drawing with persistent drawing off goes to
-// the shown image only, and the next clear or switch shows the kept image
-// again.
+// the shown image only, and is gone when persistent drawing ends again.
 class Surface {
 public:
     explicit Surface(QWidget* window);

@@ -11,8 +11,26 @@
 #include "platform/basic/rounding.h"
 #include "platform/controlhost/input_codes.h"
 #include "platform/controlhost/mouse_pointer.h"
+#include "platform/forms/designer_loader.h"
 
 namespace platform::controlhost {
+namespace {
+
+const char* const kWindowPicture = "Picture";
+
+// The window's background picture as a picture object: the one set under
+// "Picture", else the designer data's, made once and kept with the window.
+raster::PicturePtr WindowPicture(QWidget* window) {
+    const QVariant kept = window->property(kWindowPicture);
+    if (kept.isValid()) return kept.value<raster::PicturePtr>();
+    const QImage image = designer::FormPicture(window);
+    if (image.isNull()) return nullptr;
+    raster::PicturePtr picture = raster::PictureFromImage(image);
+    window->setProperty(kWindowPicture, QVariant::fromValue(picture));
+    return picture;
+}
+
+}  // namespace
 
 UserControl::UserControl(QWidget* parent) : QWidget(parent), Surface(this) {
     ambient_.Font = NewDefaultFont();
@@ -110,7 +128,7 @@ ParentInfo UserControl::Parent() const {
     info.hwnd = HandleOf(holder);
     const QVariant scale = holder->property("ScaleMode");
     if (scale.isValid()) info.ScaleMode = static_cast<std::int16_t>(scale.toInt());
-    info.Picture = holder->property("Picture").value<raster::PicturePtr>();
+    info.Picture = WindowPicture(holder);
     return info;
 }
 

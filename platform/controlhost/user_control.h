@@ -39,7 +39,8 @@ struct ExtenderInfo {
 
 // The window that holds the control. Its ScaleMode and Picture are looked up
 // by name on the window: the Qt properties "ScaleMode" (a number, twips when
-// absent) and "Picture" (a raster::PicturePtr, none when absent).
+// absent) and "Picture" (a raster::PicturePtr; when absent, the background
+// picture of the window's designer data, made into a picture once).
 struct ParentInfo {
     HWND hwnd = 0;
     std::int16_t ScaleMode = vbTwips;
