@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <iostream>
+#include <algorithm>
 #include <limits>
 
 #include "controls/placement/placement.h"
@@ -8,8 +8,6 @@
 #include "platform/basic/runtime_error.h"
 #include "platform/controlhost/std_font.h"
 #include "platform/forms/fonts.h"
-#include "platform/raster/dc.h"
-#include "platform/raster/font.h"
 #include "platform/raster/draw_text.h"
 #include "platform/raster/objects.h"
 #include "xpcommand_surface_fixture.h"
@@ -176,25 +174,26 @@ TEST(PlacementCaption, DisabledCaptionIsAHighlightCopyUnderAShadowCopy) {
     in.ForeColor = 0;
     ImageSurface plain(60, 26, kGrey);
     platform::InstallFontSubstitutions();
-    const raster::HFONT song = raster::CreateFontFromQFont(platform::controlhost::NewDefaultFont()->ToQFont());
-    raster::SelectObject(plain.hDC(), song);
+    const QFont song = platform::controlhost::NewDefaultFont()->ToQFont();
+    plain.SelectFont(song);
     Placement layout;
     layout.CalcLayout(in, plain);
     layout.DrawCaption(in, plain);
     const std::vector<QPoint> glyphs = Ink(plain);
     ASSERT_FALSE(glyphs.empty());
-    int lowest = 0;
-    for (const QPoint& p : glyphs) lowest = std::max(lowest, p.y());
-    std::cerr << "lowest " << lowest << " bottom " << layout.g_CaptionRect.bottom << " top " << layout.g_CaptionRect.top << "\n";
+    // The caption's font reaches the last row of its rectangle, which the
+    // highlight copy loses.
+    const int bottom = layout.g_CaptionRect.bottom;
+    ASSERT_TRUE(std::any_of(glyphs.begin(), glyphs.end(),
+                            [bottom](const QPoint& p) { return p.y() == bottom - 1; }));
 
     in.Enabled = false;
     ImageSurface embossed(60, 26, kGrey);
-    raster::SelectObject(embossed.hDC(), song);
+    embossed.SelectFont(song);
     layout.DrawCaption(in, embossed);
     const QImage& mask = plain.Image();
     const raster::COLORREF shadow = xptest::Legend().at('s');
     const raster::COLORREF highlight = xptest::Legend().at('h');
-    const int bottom = layout.g_CaptionRect.bottom;
     for (int y = 0; y < 26; ++y)
         for (int x = 0; x < 60; ++x) {
             const bool inGlyph = mask.pixel(x, y) != mask.pixel(0, 0);

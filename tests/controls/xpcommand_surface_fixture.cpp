@@ -2,6 +2,8 @@
 
 #include "platform/raster/dc.h"
 #include "platform/raster/draw.h"
+#include "platform/raster/font.h"
+#include "platform/raster/objects.h"
 #include "platform/raster/ole_color.h"
 #include "platform/raster/sys_color.h"
 
@@ -13,7 +15,17 @@ ImageSurface::ImageSurface(int width, int height, raster::COLORREF fill)
     Fill(fill);
 }
 
-ImageSurface::~ImageSurface() { raster::DeleteDC(dc_); }
+ImageSurface::~ImageSurface() {
+    raster::DeleteDC(dc_);
+    if (font_) raster::DeleteObject(font_);
+}
+
+void ImageSurface::SelectFont(const QFont& font) {
+    const raster::HFONT previous = font_;
+    font_ = raster::CreateFontFromQFont(font);
+    raster::SelectObject(dc_, font_);
+    if (previous) raster::DeleteObject(previous);
+}
 
 void ImageSurface::SetForeColor(raster::OLE_COLOR colour) {
     raster::SetDCPenColor(dc_, raster::ResolveOleColor(colour));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <map>
@@ -30,6 +31,8 @@ public:
                       float height, float sourceX, float sourceY, float sourceWidth,
                       float sourceHeight) override;
 
+    // Draws text in `font` from now on (the default is the application's).
+    void SelectFont(const QFont& font);
     void Fill(raster::COLORREF colour);
     raster::COLORREF Pixel(int x, int y) const;
     const QImage& Image() const { return image_; }
@@ -43,6 +46,7 @@ public:
 private:
     QImage image_;
     raster::HDC dc_;
+    raster::HFONT font_;
 };
 
 // Pictures and expected pixels written as rows of characters, one a pixel:
