@@ -1,0 +1,166 @@
+#include "platform/raster/draw_text.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+#include <QTextLayout>
+#include <algorithm>
+#include <vector>
+
+#include "platform/basic/ansi.h"
+#include "platform/raster/font.h"
+#include "platform/raster/ole_color.h"
+#include "platform/raster/pixels.h"
+
+namespace raster {
+namespace {
+
+struct Line {
+    QString text;
+    int width = 0;
+};
+
+bool IsLeadByte(std::uint8_t byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+// The first `count` bytes, without a double-byte character cut in half.
+QByteArray WholeCharacters(const QByteArray& text, int count) {
+    const int limit = count < 0 ? int(text.size()) : std::min<int>(count, int(text.size()));
+    int end = 0;
+    while (end < limit) {
+        const int size = IsLeadByte(static_cast<std::uint8_t>(text[end])) ? 2 : 1;
+        if (end + size > limit) break;
+        end += size;
+    }
+    return text.left(end);
+}
+
+QFont DrawingFont(HFONT handle) {
+    QFont font = FontOf(handle);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QString TrimEnd(QString text) {
+    while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+    return text;
+}
+
+// Breaks one paragraph at the places Unicode allows, within `width` pixels.
+void WrapParagraph(const QString& paragraph, const QFont& font, int width,
+                   std::vector<Line>& lines) {
+    const QFontMetrics metrics(font);
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(std::max(width, 0));
+    layout.endLayout();
+    // Blanks at a break vanish; those at the end of the paragraph still count.
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        QString text = paragraph.mid(line.textStart(), line.textLength());
+        if (i + 1 < layout.lineCount()) text = TrimEnd(text);
+        lines.push_back(Line{text, metrics.horizontalAdvance(text)});
+    }
+}
+
+std::vector<Line> LayOut(const QString& text, const QFont& font, unsigned format, int width) {
+    std::vector<Line> lines;
+    if (text.isEmpty()) return lines;
+    const QFontMetrics metrics(font);
+    if (format & DT_SINGLELINE) {
+        QString single = text;
+        single.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        lines.push_back(Line{single, metrics.horizontalAdvance(single)});
+        return lines;
+    }
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : normalised.split(QLatin1Char('\n'))) {
+        if ((format & DT_WORDBREAK) && !paragraph.isEmpty())
+            WrapParagraph(paragraph, font, width, lines);
+        else
+            lines.push_back(Line{paragraph, metrics.horizontalAdvance(paragraph)});
+    }
+    return lines;
+}
+
+int LineX(const RECT& rect, int leftMargin, int rightMargin, unsigned format, int width) {
+    const int left = rect.left + leftMargin;
+    const int right = rect.right - rightMargin;
+    if (format & DT_CENTER) return left + (right - left - width) / 2;
+    if (format & DT_RIGHT) return right - width;
+    return left;
+}
+
+int FirstLineY(const RECT& rect, unsigned format, int height) {
+    if (!(format & DT_SINGLELINE)) return rect.top;
+    if (format & DT_VCENTER) return rect.top + (rect.bottom - rect.top - height) / 2;
+    if (format & DT_BOTTOM) return rect.bottom - height;
+    return rect.top;
+}
+
+void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& font,
+           const QColor& colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
+    const QFontMetrics metrics(font);
+    QPainter painter(device);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(colour);
+    if (!(format & DT_NOCLIP))
+        painter.setClipRect(
+            QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+    int y = FirstLineY(rect, format, metrics.height() * int(lines.size()));
+    for (const Line& line : lines) {
+        const int x = LineX(rect, params.iLeftMargin, params.iRightMargin, format, line.width);
+        painter.drawText(QPoint(x, y + metrics.ascent()), line.text);
+        y += metrics.height();
+    }
+}
+
+// Monochrome bitmaps get the text through a transparent sheet.
+void PaintMono(const detail::Target& target, const std::vector<Line>& lines, const QFont& font,
+               COLORREF colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
+    QImage sheet(target.width(), target.height(), QImage::Format_ARGB32);
+    sheet.fill(Qt::transparent);
+    Paint(&sheet, lines, font, Qt::black, rect, params, format);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            if (qAlpha(sheet.pixel(x, y))) detail::PutPixel(target, x, y, colour);
+}
+
+}  // namespace
+
+int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
+                DRAWTEXTPARAMS* params) {
+    detail::DcObject* object = detail::FindDc(dc);
+    if (!object || !rect) return 0;
+    const DRAWTEXTPARAMS margins = params ? *params : DRAWTEXTPARAMS{};
+    const QByteArray bytes = WholeCharacters(text, count);
+    if (params) params->uiLengthDrawn = static_cast<unsigned>(bytes.size());
+    const QFont font = DrawingFont(object->font);
+    const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
+    const std::vector<Line> lines = LayOut(platform::FromAnsi(bytes), font, format, width);
+    const int height = QFontMetrics(font).height() * int(lines.size());
+    if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const Line& line : lines) widest = std::max(widest, line.width);
+        rect->right = rect->left + widest + margins.iLeftMargin + margins.iRightMargin;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+    const detail::Target target = detail::TargetOf(*object);
+    if (!target || lines.empty()) return height;
+    if (target.mono)
+        PaintMono(target, lines, font, object->textColor, *rect, margins, format);
+    else
+        Paint(target.image, lines, font, ToQColor(object->textColor), *rect, margins, format);
+    return height;
+}
+
+}  // namespace raster
