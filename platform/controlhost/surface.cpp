@@ -32,12 +32,11 @@ Surface::Surface(QWidget* window)
       kept_(QSize(0, 0), QImage::Format_RGB32),
       shown_(QSize(0, 0), QImage::Format_RGB32),
       backColor_(raster::SystemOleColor(raster::COLOR_BTNFACE)),
-      foreColor_(raster::SystemOleColor(raster::COLOR_BTNTEXT)),
-      font_(NewDefaultFont()) {
+      foreColor_(raster::SystemOleColor(raster::COLOR_BTNTEXT)) {
     keptDc_ = raster::CreateImageDC(&kept_);
     shownDc_ = raster::CreateImageDC(&shown_);
     ApplyColours();
-    ApplyFont();
+    SetFont(NewDefaultFont());
 }
 
 Surface::~Surface() {
