@@ -49,8 +49,8 @@ struct DRAWTEXTPARAMS {
 // rect.bottom to top + the height of all lines.
 //
 // Drawing uses the context's text colour, without filling the background and
-// without anti-aliasing, and is clipped to the context's bitmap, not to the
-// rectangle. Returns the height of the text (0 for an unknown context or a
+// without anti-aliasing, and is clipped to the rectangle (margins included), so
+// a rectangle one pixel shorter than the text cuts off its last pixel row. Returns the height of the text (0 for an unknown context or a
 // missing rectangle).
 int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
                 DRAWTEXTPARAMS* params);
