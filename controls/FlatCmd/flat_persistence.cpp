@@ -41,6 +41,7 @@ raster::PicturePtr ReadPicture(const PropertyBag& bag, const char* key) {
 PictureBox* HiddenBox(FlatCmd& control, const QString& name) {
     auto* box = new PictureBox(control, &control);
     box->setObjectName(name);
+    box->SetScaleMode(platform::controlhost::vbPixels);
     box->hide();
     return box;
 }
