@@ -1,3 +1,6 @@
+#include <QImage>
+#include <algorithm>
+
 #include "controls/FlatCmd/FlatCmd.h"
 #include "controls/FlatCmd/parent_offset.h"
 #include "controls/FlatCmd/parent_picture_dc.h"
@@ -15,6 +18,11 @@ int Rounded(double value) {
     return static_cast<int>(platform::RoundHalfEven(value));
 }
 
+std::int32_t ColourAt(const QImage& image, int x, int y) {
+    const QRgb pixel = image.pixel(x, y);
+    return static_cast<std::int32_t>(raster::RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+}
+
 }  // namespace
 
 // The parent window's picture and where the control lies on it; what cannot
@@ -25,9 +33,11 @@ struct FlatCmd::ParentView {
 };
 
 FlatCmd::ParentView FlatCmd::ViewParent() const {
+    platform::controlhost::ParentInfo parent;
+    ResumeNext([&] { parent = Parent(); });
     ParentView view;
-    ResumeNext([&] { view.offset = ParentOffset(Parent(), Extender(), ScaleMode()); });
-    ResumeNext([&] { view.picture = Parent().Picture; });
+    ResumeNext([&] { view.offset = ParentOffset(parent, Extender(), ScaleMode()); });
+    view.picture = parent.Picture;
     return view;
 }
 
@@ -44,18 +54,20 @@ void FlatCmd::CopyParentBackground() {
 
 // Every surface pixel whose colour text is the key text takes the window's
 // background pixel under it. The test is made on the text, so (25, 50, 255)
-// is keyed out as magenta is.
+// is keyed out as magenta is. The surface's device context draws on the
+// image shown now, so its pixels are read from that image, as reading them
+// through the context would give them.
 void FlatCmd::KeyOutMagenta() {
     const ParentView parent = ViewParent();
     const ParentPictureDC source(hDC(), parent.picture);
     if (!source.Usable()) return;
     const raster::HDC surface = hDC();
-    const int width = Rounded(ScaleWidth());
-    const int height = Rounded(ScaleHeight());
+    const QImage& face = ShownImage();
+    const int width = std::min(Rounded(ScaleWidth()), face.width());
+    const int height = std::min(Rounded(ScaleHeight()), face.height());
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
-            if (RgbText(static_cast<std::int32_t>(raster::GetPixel(surface, x, y))).View() ==
-                kKeyText)
+            if (RgbText(ColourAt(face, x, y)).View() == kKeyText)
                 raster::BitBlt(surface, x, y, 1, 1, source.dc(), parent.offset.x + x,
                                parent.offset.y + y, raster::SRCCOPY);
 }
