@@ -57,7 +57,9 @@ const char* const kCancelContextMenu = R"JS(
 
 }  // namespace
 
-QString SnapshotDocument::SnapshotScript() { return QString::fromUtf8(kSnapshot); }
+QString SnapshotDocument::SnapshotScript() {
+    return QString::fromUtf8(kSnapshot);
+}
 
 std::unique_ptr<SnapshotDocument> SnapshotDocument::Create(QWebEnginePage* page,
                                                            const QVariant& result) {
@@ -97,9 +99,13 @@ SnapshotElement* SnapshotDocument::element(int index) {
     return elements_[static_cast<size_t>(index)].get();
 }
 
-HtmlElement* SnapshotDocument::body() { return body_ >= 0 ? element(body_) : nullptr; }
+HtmlElement* SnapshotDocument::body() {
+    return body_ >= 0 ? element(body_) : nullptr;
+}
 
-HtmlCollection& SnapshotDocument::all() { return *all_; }
+HtmlCollection& SnapshotDocument::all() {
+    return *all_;
+}
 
 void SnapshotDocument::apply(std::function<void()> done) {
     QJsonArray changes;

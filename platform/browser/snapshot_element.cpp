@@ -28,7 +28,9 @@ SnapshotElement::SnapshotElement(SnapshotDocument& document, int index, QString 
       href_(std::move(href)),
       id_(std::move(id)) {}
 
-void SnapshotElement::setInnerHTML(const QString& html) { document_.queue({index_, html}); }
+void SnapshotElement::setInnerHTML(const QString& html) {
+    document_.queue({index_, html});
+}
 
 bool SnapshotElement::contains(int other) const {
     for (int parent = document_.parentOf(other); parent >= 0; parent = document_.parentOf(parent))

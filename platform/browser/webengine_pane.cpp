@@ -42,11 +42,17 @@ void WebEnginePane::Navigate(const QString& url) {
     page_->load(QUrl(url));
 }
 
-void WebEnginePane::SetSilent(bool silent) { page_->setSilent(silent); }
+void WebEnginePane::SetSilent(bool silent) {
+    page_->setSilent(silent);
+}
 
-bool WebEnginePane::Silent() const { return page_->silent(); }
+bool WebEnginePane::Silent() const {
+    return page_->silent();
+}
 
-HtmlDocument* WebEnginePane::Document() { return document_.get(); }
+HtmlDocument* WebEnginePane::Document() {
+    return document_.get();
+}
 
 QString WebEnginePane::LocationURL() const {
     return document_ ? document_->location() : page_->url().toString();

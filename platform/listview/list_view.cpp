@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 
-int pixelsOf(double twips) { return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel)); }
+int pixelsOf(double twips) {
+    return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel));
+}
 
 }  // namespace
 
@@ -28,10 +30,16 @@ void ListView::AddColumn(const QString& caption, double widthTwips) {
     setColumnWidth(column, pixelsOf(widthTwips));
 }
 
-double ListView::Width() const { return width() * kTwipsPerPixel; }
+double ListView::Width() const {
+    return width() * kTwipsPerPixel;
+}
 
-double ListView::Height() const { return height() * kTwipsPerPixel; }
+double ListView::Height() const {
+    return height() * kTwipsPerPixel;
+}
 
-void ListView::SetHeight(double twips) { resize(width(), pixelsOf(twips)); }
+void ListView::SetHeight(double twips) {
+    resize(width(), pixelsOf(twips));
+}
 
 }  // namespace platform

@@ -1,9 +1,9 @@
 #include "platform/tabstrip/tab_strip.h"
 
 #include <QLinearGradient>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/forms/controls/ole_colour.h"
 #include "platform/forms/designer_loader.h"
@@ -88,9 +88,9 @@ QRect TabStrip::TabRect(int tab) const {
     int left = kFirstTabLeft;
     for (int index = 0;; ++index) {
         const QString& caption = captions_[index];
-        const int width = std::max(active.horizontalAdvance(caption),
-                                   inactive.horizontalAdvance(caption)) +
-                          2 * kCaptionPadding;
+        const int width =
+            std::max(active.horizontalAdvance(caption), inactive.horizontalAdvance(caption)) +
+            2 * kCaptionPadding;
         if (index == tab) return QRect(left, 0, width, height());
         left += width;
     }
