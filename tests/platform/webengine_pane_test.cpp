@@ -43,6 +43,23 @@ protected:
 
     QWebEnginePage* page() { return pane.view()->page(); }
 
+    // Clicks into the page until the page has seen a press (the engine takes
+    // input only once it has shown the page); window.presses counts them.
+    bool clickInPage(Qt::MouseButton button) {
+        QWidget* surface = pane.view()->focusProxy();
+        const QPointF at(50, 50);
+        return WaitUntil([&] {
+            QMouseEvent press(QEvent::MouseButtonPress, at, surface->mapToGlobal(at), button,
+                              button, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, surface->mapToGlobal(at), button,
+                                Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(surface, &press);
+            QCoreApplication::sendEvent(surface, &release);
+            WaitUntil([] { return false; }, 200);
+            return Evaluate(page(), "window.presses || 0").toInt() > 0;
+        });
+    }
+
     PageServer server;
     WebEnginePane pane;
     QStringList events;
@@ -150,19 +167,32 @@ TEST_F(WebEnginePaneTest, BoundHandlerCancelsThePagesContextMenu) {
 }
 
 TEST_F(WebEnginePaneTest, RightClickOpensNoMenu) {
-    ASSERT_TRUE(load(server.base() + "/page.html"));
-    QWidget* surface = pane.view()->focusProxy();
-    ASSERT_NE(surface, nullptr);
-    const QPointF at(50, 50);
-    QMouseEvent press(QEvent::MouseButtonPress, at, surface->mapToGlobal(at), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, surface->mapToGlobal(at), Qt::RightButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(surface, &press);
-    QCoreApplication::sendEvent(surface, &release);
-    WaitUntil([] { return false; }, 500);
+    server.page("/menu.html", R"(<html><body style="height: 300px"><script>
+window.presses = 0;
+document.addEventListener('mousedown', function () { window.presses++; });
+document.addEventListener('contextmenu', function (e) { window.menu = e.defaultPrevented; });
+</script></body></html>)");
+    ASSERT_TRUE(load(server.base() + "/menu.html"));
+    pane.Document()->setContextMenuHandler([] { return false; });
+    ASSERT_TRUE(clickInPage(Qt::RightButton));
+    ASSERT_TRUE(WaitUntil([&] { return Evaluate(page(), "window.menu").isValid(); }));
+    EXPECT_TRUE(Evaluate(page(), "window.menu").toBool());
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<QMenu*>(top) && top->isVisible());
+}
+
+TEST_F(WebEnginePaneTest, SilentPaneLeavesAPageThatAsksToStay) {
+    server.page("/ask.html", R"(<html><body style="height: 300px"><script>
+window.presses = 0;
+document.addEventListener('mousedown', function () { window.presses++; });
+window.addEventListener('beforeunload', function (e) { e.preventDefault(); e.returnValue = 'x'; });
+</script></body></html>)");
+    pane.SetSilent(true);
+    ASSERT_TRUE(load(server.base() + "/ask.html"));
+    // Only a page that the user has touched may ask.
+    ASSERT_TRUE(clickInPage(Qt::LeftButton));
+    ASSERT_TRUE(load(server.base() + "/page.html"));
+    EXPECT_EQ(pane.LocationURL(), server.base() + "/page.html");
 }
 
 TEST_F(WebEnginePaneTest, DocumentThatIsNotHtmlLeavesNoDocument) {
