@@ -1,6 +1,5 @@
 #include "platform/browser/webengine_pane.h"
 
-#include <QPointer>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -29,7 +28,9 @@ WebEnginePane::WebEnginePane(QWidget* parent)
     connect(page_, &QWebEnginePage::loadFinished, this, [this] { takeSnapshot(); });
 }
 
-WebEnginePane::~WebEnginePane() = default;
+WebEnginePane::~WebEnginePane() {
+    life_.reset();
+}
 
 void WebEnginePane::resizeEvent(QResizeEvent* event) {
     BrowserPane::resizeEvent(event);
@@ -63,12 +64,12 @@ void WebEnginePane::takeSnapshot() {
     // reports its own end.
     if (page_->isLoading()) return;
     const quint64 navigation = navigation_;
-    QPointer<WebEnginePane> self(this);
+    std::weak_ptr<int> life = life_;
     page_->runJavaScript(SnapshotDocument::SnapshotScript(), QWebEngineScript::ApplicationWorld,
-                         [self, navigation](const QVariant& result) {
-                             if (!self || self->navigation_ != navigation) return;
-                             if (self->page_->isLoading()) return;
-                             self->adoptSnapshot(result);
+                         [this, life, navigation](const QVariant& result) {
+                             if (life.expired() || navigation_ != navigation) return;
+                             if (page_->isLoading()) return;
+                             adoptSnapshot(result);
                          });
 }
 

@@ -42,6 +42,9 @@ private:
     // Counts the navigations, so that the snapshot of a page that a newer
     // navigation has replaced is dropped.
     quint64 navigation_ = 0;
+    // Ends with the pane: the page answers its pending scripts when it is
+    // destroyed, by then the pane is half gone and must not take the answers.
+    std::shared_ptr<int> life_ = std::make_shared<int>();
 };
 
 }  // namespace platform::browser

@@ -204,6 +204,27 @@ TEST_F(WebEnginePaneTest, DocumentThatIsNotHtmlLeavesNoDocument) {
     EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
 }
 
+TEST(WebEnginePane, PaneDestroyedWhileReadingItsPageRaisesNothing) {
+    PageServer server;
+    server.page("/page.html", kPage);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        auto* pane = new WebEnginePane;
+        int events = 0;
+        QObject::connect(pane, &WebEnginePane::DownloadComplete, [&] { ++events; });
+        bool gone = false;
+        // Destroyed right after the page has loaded, before its snapshot arrives.
+        QObject::connect(pane->view()->page(), &QWebEnginePage::loadFinished, pane, [&, pane] {
+            QTimer::singleShot(0, [&, pane] {
+                delete pane;
+                gone = true;
+            });
+        });
+        pane->Navigate(server.base() + "/page.html");
+        ASSERT_TRUE(WaitUntil([&] { return gone; }));
+        EXPECT_EQ(events, 0);
+    }
+}
+
 TEST_F(WebEnginePaneTest, FailedPageStillCompletes) {
     ASSERT_TRUE(load(server.base() + "/missing.html"));
     EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
