@@ -24,6 +24,7 @@ void clickLabel(QWidget* label) {
 }
 
 struct LastIdRow {
+    const char* name;
     const char* config;
     const char* shown;
 };
@@ -43,13 +44,15 @@ TEST_P(LastIdTest, OnlyASixCharacterNumberReachesTheCodeBox) {
     EXPECT_EQ(file.readAll(), QByteArray(row.config));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, LastIdTest,
-                         ::testing::Values(LastIdRow{"[Config]\r\nLastID=600000\r\n", "600000"},
-                                           LastIdRow{"[Config]\r\nLastID=60000\r\n", "000001"},
-                                           LastIdRow{"[Config]\r\nLastID=60000a\r\n", "000001"},
-                                           LastIdRow{"[Config]\r\nLastID=-12345\r\n", "-12345"},
-                                           LastIdRow{"[Config]\r\nLastID=6000000\r\n", "000001"},
-                                           LastIdRow{"[Other]\r\nLastID=600000\r\n", "000001"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, LastIdTest,
+    ::testing::Values(LastIdRow{"SixDigits", "[Config]\r\nLastID=600000\r\n", "600000"},
+                      LastIdRow{"FiveDigits", "[Config]\r\nLastID=60000\r\n", "000001"},
+                      LastIdRow{"Letter", "[Config]\r\nLastID=60000a\r\n", "000001"},
+                      LastIdRow{"Signed", "[Config]\r\nLastID=-12345\r\n", "-12345"},
+                      LastIdRow{"SevenDigits", "[Config]\r\nLastID=6000000\r\n", "000001"},
+                      LastIdRow{"OtherSection", "[Other]\r\nLastID=600000\r\n", "000001"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, MissingConfigKeepsTheDesignedCode) {
     EXPECT_EQ(open().Text1->text(), QStringLiteral("000001"));
