@@ -50,8 +50,8 @@ struct DRAWTEXTPARAMS {
 //
 // Drawing uses the context's text colour, without filling the background and
 // without anti-aliasing, and is clipped to the rectangle (margins included), so
-// a rectangle one pixel shorter than the text cuts off its last pixel row. Returns the height of the text (0 for an unknown context or a
-// missing rectangle).
+// a rectangle one pixel shorter than the text cuts off its last pixel row. Returns the height of
+// the text (0 for an unknown context or a missing rectangle).
 int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
                 DRAWTEXTPARAMS* params);
 
