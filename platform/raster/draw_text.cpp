@@ -1,0 +1,181 @@
+#include "platform/raster/draw_text.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <vector>
+
+#include "platform/basic/ansi.h"
+#include "platform/raster/font.h"
+#include "platform/raster/ole_color.h"
+#include "platform/raster/pixels.h"
+
+namespace raster {
+namespace {
+
+struct Line {
+    QString text;
+    int width = 0;
+};
+
+bool IsLeadByte(std::uint8_t byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+// The first `count` bytes, without a double-byte character cut in half.
+QByteArray WholeCharacters(const QByteArray& text, int count) {
+    const int limit = count < 0 ? int(text.size()) : std::min<int>(count, int(text.size()));
+    int end = 0;
+    while (end < limit) {
+        const int size = IsLeadByte(static_cast<std::uint8_t>(text[end])) ? 2 : 1;
+        if (end + size > limit) break;
+        end += size;
+    }
+    return text.left(end);
+}
+
+QFont DrawingFont(HFONT handle) {
+    QFont font = FontOf(handle);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QString TrimEnd(QString text) {
+    while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+    return text;
+}
+
+// The places after which a line may break (Unicode rules: after blanks,
+// between Chinese characters), the end included.
+std::vector<int> BreakPlaces(const QString& paragraph) {
+    std::vector<int> places;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, paragraph);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+        places.push_back(int(at));
+    if (places.empty() || places.back() != paragraph.size())
+        places.push_back(int(paragraph.size()));
+    return places;
+}
+
+// Breaks one paragraph within `width` pixels, greedily, measuring with the
+// same whole-pixel advances as the widths it reports, so that a text drawn in
+// the rectangle it was measured to breaks the same way.
+void WrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int width,
+                   std::vector<Line>& lines) {
+    const std::vector<int> places = BreakPlaces(paragraph);
+    int start = 0;
+    auto next = places.begin();
+    while (start < paragraph.size()) {
+        int end = *next;  // a first word that does not fit stays whole
+        for (auto place = next; place != places.end(); ++place) {
+            if (metrics.horizontalAdvance(TrimEnd(paragraph.mid(start, *place - start))) > width)
+                break;
+            end = *place;
+            next = place;
+        }
+        ++next;
+        const QString text = paragraph.mid(start, end - start);
+        // Blanks at a break vanish; those at the end of the paragraph still count.
+        const QString shown = end == paragraph.size() ? text : TrimEnd(text);
+        lines.push_back(Line{shown, metrics.horizontalAdvance(shown)});
+        start = end;
+    }
+}
+
+std::vector<Line> LayOut(const QString& text, const QFont& font, unsigned format, int width) {
+    std::vector<Line> lines;
+    if (text.isEmpty()) return lines;
+    const QFontMetrics metrics(font);
+    if (format & DT_SINGLELINE) {
+        QString single = text;
+        single.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        lines.push_back(Line{single, metrics.horizontalAdvance(single)});
+        return lines;
+    }
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : normalised.split(QLatin1Char('\n'))) {
+        if ((format & DT_WORDBREAK) && !paragraph.isEmpty())
+            WrapParagraph(paragraph, metrics, width, lines);
+        else
+            lines.push_back(Line{paragraph, metrics.horizontalAdvance(paragraph)});
+    }
+    return lines;
+}
+
+int LineX(const RECT& rect, int leftMargin, int rightMargin, unsigned format, int width) {
+    const int left = rect.left + leftMargin;
+    const int right = rect.right - rightMargin;
+    if (format & DT_CENTER) return left + (right - left - width) / 2;
+    if (format & DT_RIGHT) return right - width;
+    return left;
+}
+
+int FirstLineY(const RECT& rect, unsigned format, int height) {
+    if (!(format & DT_SINGLELINE)) return rect.top;
+    if (format & DT_VCENTER) return rect.top + (rect.bottom - rect.top - height) / 2;
+    if (format & DT_BOTTOM) return rect.bottom - height;
+    return rect.top;
+}
+
+void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& font,
+           const QColor& colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
+    const QFontMetrics metrics(font);
+    QPainter painter(device);
+    painter.setClipRect(
+        QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(colour);
+    int y = FirstLineY(rect, format, metrics.height() * int(lines.size()));
+    for (const Line& line : lines) {
+        const int x = LineX(rect, params.iLeftMargin, params.iRightMargin, format, line.width);
+        painter.drawText(QPoint(x, y + metrics.ascent()), line.text);
+        y += metrics.height();
+    }
+}
+
+// Monochrome bitmaps get the text through a transparent sheet.
+void PaintMono(const detail::Target& target, const std::vector<Line>& lines, const QFont& font,
+               COLORREF colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
+    QImage sheet(target.width(), target.height(), QImage::Format_ARGB32);
+    sheet.fill(Qt::transparent);
+    Paint(&sheet, lines, font, Qt::black, rect, params, format);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            if (qAlpha(sheet.pixel(x, y))) detail::PutPixel(target, x, y, colour);
+}
+
+}  // namespace
+
+int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
+                DRAWTEXTPARAMS* params) {
+    detail::DcObject* object = detail::FindDc(dc);
+    if (!object || !rect) return 0;
+    const DRAWTEXTPARAMS margins = params ? *params : DRAWTEXTPARAMS{};
+    const QByteArray bytes = WholeCharacters(text, count);
+    if (params) params->uiLengthDrawn = static_cast<unsigned>(bytes.size());
+    const QFont font = DrawingFont(object->font);
+    const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
+    const std::vector<Line> lines = LayOut(platform::FromAnsi(bytes), font, format, width);
+    const int height = QFontMetrics(font).height() * int(lines.size());
+    if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const Line& line : lines) widest = std::max(widest, line.width);
+        rect->right = rect->left + widest + margins.iLeftMargin + margins.iRightMargin;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+    const detail::Target target = detail::TargetOf(*object);
+    if (!target || lines.empty()) return height;
+    if (target.mono)
+        PaintMono(target, lines, font, object->textColor, *rect, margins, format);
+    else
+        Paint(target.image, lines, font, ToQColor(object->textColor), *rect, margins, format);
+    return height;
+}
+
+}  // namespace raster
