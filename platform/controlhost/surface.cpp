@@ -23,7 +23,9 @@ QStringList LinesOf(const QString& text) {
     return plain.split(QLatin1Char('\n'));
 }
 
-int Rounded(double value) { return static_cast<int>(RoundHalfEven(value)); }
+int Rounded(double value) {
+    return static_cast<int>(RoundHalfEven(value));
+}
 
 }  // namespace
 
@@ -46,7 +48,9 @@ Surface::~Surface() {
     raster::DeleteObject(dcFont_);
 }
 
-raster::HDC Surface::hDC() const { return autoRedraw_ ? keptDc_ : shownDc_; }
+raster::HDC Surface::hDC() const {
+    return autoRedraw_ ? keptDc_ : shownDc_;
+}
 
 void Surface::SetAutoRedraw(bool on) {
     // Leaving persistent drawing shows the kept image, as after a repaint.
@@ -64,7 +68,9 @@ void Surface::Cls() {
     window_->update();
 }
 
-void Surface::Redraw() { window_->update(); }
+void Surface::Redraw() {
+    window_->update();
+}
 
 void Surface::SetScaleMode(std::int16_t mode) {
     ConvertScale(0, mode, vbPixels);  // refuses an unknown mode before anything changes
@@ -136,7 +142,8 @@ void Surface::Print(const QString& text) {
 double Surface::TextWidth(const QString& text) const {
     const QFontMetrics metrics(font_->ToQFont());
     int widest = 0;
-    for (const QString& line : LinesOf(text)) widest = std::max(widest, metrics.horizontalAdvance(line));
+    for (const QString& line : LinesOf(text))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
     return ConvertScale(widest, vbPixels, scaleMode_);
 }
 
@@ -194,7 +201,9 @@ void Surface::ResizeSurface(QSize pixels) {
     window_->update();
 }
 
-void Surface::PaintSurface(QPainter& painter) const { painter.drawImage(0, 0, ShownImage()); }
+void Surface::PaintSurface(QPainter& painter) const {
+    painter.drawImage(0, 0, ShownImage());
+}
 
 void Surface::ClearImage(QImage& image) const {
     if (image.isNull()) return;

@@ -65,7 +65,9 @@ void UserControl::SetEventHandler(int number, EventHandler handler) {
     handlers_.insert(number, std::move(handler));
 }
 
-void UserControl::SetDisplayName(const QString& name) { ambient_.DisplayName = name; }
+void UserControl::SetDisplayName(const QString& name) {
+    ambient_.DisplayName = name;
+}
 
 void UserControl::SetAmbientFont(StdFontRef font) {
     ambient_.Font = std::move(font);
@@ -132,9 +134,13 @@ ParentInfo UserControl::Parent() const {
     return info;
 }
 
-double UserControl::Width() const { return ConvertScale(width(), vbPixels, vbTwips); }
+double UserControl::Width() const {
+    return ConvertScale(width(), vbPixels, vbTwips);
+}
 
-double UserControl::Height() const { return ConvertScale(height(), vbPixels, vbTwips); }
+double UserControl::Height() const {
+    return ConvertScale(height(), vbPixels, vbTwips);
+}
 
 void UserControl::SetWidth(double twips) {
     const int pixels = std::max(0, ToPixels(twips, vbTwips));
@@ -150,9 +156,13 @@ void UserControl::SetHeight(double twips) {
     SizeChanged();
 }
 
-bool UserControl::Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+bool UserControl::Enabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
 
-void UserControl::SetEnabled(bool enabled) { setEnabled(enabled); }
+void UserControl::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
 
 void UserControl::SetMousePointer(std::int16_t pointer) {
     mousePointer_ = pointer;
@@ -185,7 +195,9 @@ bool UserControl::RaiseEvent(int number, const EventArgs& args) {
     return !alive.isNull();
 }
 
-void UserControl::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void UserControl::DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 bool UserControl::event(QEvent* event) {
     // Enter, Esc and Space belong to the focused control, not to a window
