@@ -132,8 +132,7 @@ void Command::PrintB(QVariant& vv) {
 }
 
 void Command::PaintFrame(std::int32_t index) {
-    const int frames = FrameCount();
-    if (index < 0 || index >= frames || index > 5) return;
+    if (index < 0 || index >= FrameCount()) return;
     // A failing step (no strip to copy from) is passed over.
     try {
         Cls();

@@ -10,6 +10,7 @@ RuntimeError Overflow();              // 6
 RuntimeError SubscriptOutOfRange();   // 9
 RuntimeError TypeMismatch();          // 13
 RuntimeError InvalidProcedureCall();  // 5
+RuntimeError ObjectNotSet();          // 91
 RuntimeError InvalidPicture();        // 481
 
 }  // namespace platform::controlhost

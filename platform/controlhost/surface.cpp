@@ -75,8 +75,6 @@ void Surface::Redraw() {
 void Surface::SetScaleMode(std::int16_t mode) {
     ConvertScale(0, mode, vbPixels);  // refuses an unknown mode before anything changes
     scaleMode_ = mode;
-    currentX_ = 0;
-    currentY_ = 0;
 }
 
 double Surface::ScaleWidth() const {
@@ -99,9 +97,7 @@ void Surface::SetBackColor(raster::OLE_COLOR colour) {
     backColor_ = colour;
     ApplyColours();
     // A new background colour clears the surface, as on the platform.
-    ClearImage(kept_);
-    shown_ = kept_;
-    window_->update();
+    Restart();
 }
 
 void Surface::SetForeColor(raster::OLE_COLOR colour) {
@@ -110,7 +106,7 @@ void Surface::SetForeColor(raster::OLE_COLOR colour) {
 }
 
 void Surface::SetFont(StdFontRef font) {
-    if (!font) throw InvalidProcedureCall();
+    if (!font) throw ObjectNotSet();
     QObject::disconnect(fontWatch_);
     font_ = std::move(font);
     fontWatch_ = QObject::connect(font_.get(), &StdFont::FontChanged, window_,
@@ -180,6 +176,10 @@ void Surface::PaintPicture(const raster::PicturePtr& picture, double x1, double 
 
 void Surface::SetPicture(raster::PicturePtr picture) {
     picture_ = std::move(picture);
+    Restart();
+}
+
+void Surface::Restart() {
     ClearImage(kept_);
     shown_ = kept_;
     currentX_ = 0;

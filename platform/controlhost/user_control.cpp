@@ -230,11 +230,7 @@ void UserControl::SizeChanged() {
     UserControl_Resize();
 }
 
-float UserControl::ScaledX(double pixels) const {
-    return static_cast<float>(ConvertScale(pixels, vbPixels, ScaleMode()));
-}
-
-float UserControl::ScaledY(double pixels) const {
+float UserControl::Scaled(double pixels) const {
     return static_cast<float>(ConvertScale(pixels, vbPixels, ScaleMode()));
 }
 
@@ -242,8 +238,8 @@ void UserControl::mousePressEvent(QMouseEvent* event) {
     std::int16_t button = ButtonOf(event->button());
     if (button == 0) return;
     std::int16_t shift = ShiftOf(event->modifiers());
-    float x = ScaledX(event->position().x());
-    float y = ScaledY(event->position().y());
+    float x = Scaled(event->position().x());
+    float y = Scaled(event->position().y());
     UserControl_MouseDown(button, shift, x, y);
 }
 
@@ -260,8 +256,8 @@ void UserControl::mouseDoubleClickEvent(QMouseEvent* event) {
 void UserControl::mouseMoveEvent(QMouseEvent* event) {
     std::int16_t button = ButtonsOf(event->buttons());
     std::int16_t shift = ShiftOf(event->modifiers());
-    float x = ScaledX(event->position().x());
-    float y = ScaledY(event->position().y());
+    float x = Scaled(event->position().x());
+    float y = Scaled(event->position().y());
     UserControl_MouseMove(button, shift, x, y);
 }
 
@@ -269,8 +265,8 @@ void UserControl::mouseReleaseEvent(QMouseEvent* event) {
     std::int16_t button = ButtonOf(event->button());
     if (button == 0) return;
     std::int16_t shift = ShiftOf(event->modifiers());
-    float x = ScaledX(event->position().x());
-    float y = ScaledY(event->position().y());
+    float x = Scaled(event->position().x());
+    float y = Scaled(event->position().y());
     const HWND own = hWnd();
     QPointer<UserControl> alive(this);
     UserControl_MouseUp(button, shift, x, y);
