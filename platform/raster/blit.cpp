@@ -33,47 +33,60 @@ struct Block {
     const Pixel* Row(int y) const { return pixels.data() + std::size_t(y) * width; }
 };
 
+// The columns [first, last) of a block row at sx that lie inside a source
+// `width` wide.
+std::pair<int, int> InsideColumns(int sx, int w, int width) {
+    const int first = std::min(std::max(0, -sx), w);
+    return {first, std::max(first, std::min(w, width - sx))};
+}
+
+// Calls read(out row, source line) for every block row inside the source.
+template <class Pixel, class ReadRow>
+Block<Pixel> ReadBlock(const Target& src, int sy, int w, int h, ReadRow read) {
+    Block<Pixel> block{w, std::vector<Pixel>(std::size_t(w) * h, 0)};
+    const int height = src.height();
+    for (int y = std::max(0, -sy); y < h && sy + y < height; ++y)
+        read(block.pixels.data() + std::size_t(y) * w, src.image->constScanLine(sy + y));
+    return block;
+}
+
 // The destination is colour: colour pixels are copied, monochrome 1 becomes
 // the destination's background colour and 0 its text colour.
 Block<std::uint32_t> ReadForColour(const Side& src, const DcObject& dst, int sx, int sy, int w,
                                    int h) {
-    Block<std::uint32_t> block{w, std::vector<std::uint32_t>(std::size_t(w) * h, 0)};
+    const auto [first, last] = InsideColumns(sx, w, src.target.width());
+    if (!src.target.mono) {
+        return ReadBlock<std::uint32_t>(
+            src.target, sy, w, h, [&](std::uint32_t* out, const uchar* line) {
+                const auto* pixels = reinterpret_cast<const std::uint32_t*>(line);
+                std::copy(pixels + sx + first, pixels + sx + last, out + first);
+            });
+    }
     const std::uint32_t one = detail::ToPixel(dst.bkColor);
     const std::uint32_t zero = detail::ToPixel(dst.textColor);
-    for (int y = 0; y < h; ++y) {
-        if (sy + y < 0 || sy + y >= src.target.height()) continue;
-        const uchar* line = src.target.image->constScanLine(sy + y);
-        std::uint32_t* out = block.pixels.data() + std::size_t(y) * w;
-        for (int x = std::max(0, -sx); x < w && sx + x < src.target.width(); ++x) {
-            if (src.target.mono)
-                out[x] = line[sx + x] ? one : zero;
-            else
-                out[x] = reinterpret_cast<const std::uint32_t*>(line)[sx + x];
-        }
-    }
-    return block;
+    return ReadBlock<std::uint32_t>(src.target, sy, w, h,
+                                    [&](std::uint32_t* out, const uchar* line) {
+                                        for (int x = first; x < last; ++x)
+                                            out[x] = line[sx + x] ? one : zero;
+                                    });
 }
 
 // The destination is monochrome: a colour pixel equal to the source's
 // background colour becomes 1 (0xFF), every other 0.
 Block<std::uint8_t> ReadForMono(const Side& src, int sx, int sy, int w, int h) {
-    Block<std::uint8_t> block{w, std::vector<std::uint8_t>(std::size_t(w) * h, 0)};
-    const COLORREF key = src.dc->bkColor;
-    for (int y = 0; y < h; ++y) {
-        if (sy + y < 0 || sy + y >= src.target.height()) continue;
-        const uchar* line = src.target.image->constScanLine(sy + y);
-        std::uint8_t* out = block.pixels.data() + std::size_t(y) * w;
-        for (int x = std::max(0, -sx); x < w && sx + x < src.target.width(); ++x) {
-            if (src.target.mono)
-                out[x] = line[sx + x];
-            else
-                out[x] =
-                    detail::ToColorref(reinterpret_cast<const std::uint32_t*>(line)[sx + x]) == key
-                        ? 0xFF
-                        : 0x00;
-        }
+    const auto [first, last] = InsideColumns(sx, w, src.target.width());
+    if (src.target.mono) {
+        return ReadBlock<std::uint8_t>(
+            src.target, sy, w, h, [&](std::uint8_t* out, const uchar* line) {
+                std::copy(line + sx + first, line + sx + last, out + first);
+            });
     }
-    return block;
+    const COLORREF key = src.dc->bkColor;
+    return ReadBlock<std::uint8_t>(src.target, sy, w, h, [&](std::uint8_t* out, const uchar* line) {
+        const auto* pixels = reinterpret_cast<const std::uint32_t*>(line);
+        for (int x = first; x < last; ++x)
+            out[x] = detail::ToColorref(pixels[sx + x]) == key ? 0xFF : 0x00;
+    });
 }
 
 // The repeated or AND-combined source of a stretched copy (BLACKONWHITE).

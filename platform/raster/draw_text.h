@@ -39,7 +39,8 @@ struct DRAWTEXTPARAMS {
 // Lines break at "\r\n" and "\n" unless DT_SINGLELINE is given; DT_WORDBREAK
 // also breaks a line that does not fit that width where Unicode allows a
 // break (between words and between Chinese characters); a word longer than
-// the width stays whole. Lines are one font height apart. DT_CENTER or
+// the width stays whole; blanks at a break vanish, blanks at the end of the
+// text are measured. Lines are one font height apart. DT_CENTER or
 // DT_RIGHT place each line across; DT_VCENTER and DT_BOTTOM take effect only
 // together with DT_SINGLELINE, as on the platform.
 //
@@ -48,9 +49,9 @@ struct DRAWTEXTPARAMS {
 // rect.bottom to top + the height of all lines.
 //
 // Drawing uses the context's text colour, without filling the background and
-// without anti-aliasing, and is clipped to the context's bitmap, not to the
-// rectangle. Returns the height of the text (0 for an unknown context or a
-// missing rectangle).
+// without anti-aliasing, and is clipped to the rectangle (margins included), so
+// a rectangle one pixel shorter than the text cuts off its last pixel row. Returns the height of
+// the text (0 for an unknown context or a missing rectangle).
 int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
                 DRAWTEXTPARAMS* params);
 
