@@ -1,0 +1,22 @@
+#pragma once
+
+#include "controls/shared/draw_surface.h"
+#include "platform/controlhost/surface.h"
+
+namespace controls {
+
+// A control host's surface as the surface that DrawLine draws on: the
+// foreground colour is the surface's, which also sets the pen of its
+// device context.
+class HostDrawSurface : public DrawSurface {
+public:
+    explicit HostDrawSurface(platform::controlhost::Surface& surface) : surface_(surface) {}
+
+    void SetForeColor(raster::OLE_COLOR colour) override { surface_.SetForeColor(colour); }
+    raster::HDC hDC() override { return surface_.hDC(); }
+
+private:
+    platform::controlhost::Surface& surface_;
+};
+
+}  // namespace controls

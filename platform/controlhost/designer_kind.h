@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "platform/basic/runtime_error.h"
+#include "platform/controlhost/property_bag.h"
+#include "platform/controlhost/user_control.h"
+#include "platform/forms/designer.h"
+
+namespace platform::controlhost {
+
+// Gives a user control its name, its place in the holder and its extender
+// settings ("visible", "default", "cancel"), before its properties are
+// loaded.
+void PlaceFromSpec(UserControl& control, const designer::ControlSpec& spec);
+
+// Reports a stored instance that could not be loaded; the window opens
+// without it.
+void ReportBadInstance(const designer::ControlSpec& spec, const RuntimeError& error);
+
+// Registers a user control class as a designer-data kind: each instance is
+// created, placed and loaded from its stored bag.
+template <class Control>
+void RegisterUserControlKind(const QString& kind) {
+    designer::RegisterKind(kind, [](QWidget* parent, const designer::ControlSpec& spec) {
+        auto* control = new Control(parent);
+        try {
+            PlaceFromSpec(*control, spec);
+            control->Load(PropertyBag(spec.bag));
+        } catch (const RuntimeError& error) {
+            ReportBadInstance(spec, error);
+            delete control;
+            return static_cast<QWidget*>(nullptr);
+        }
+        return static_cast<QWidget*>(control);
+    });
+}
+
+}  // namespace platform::controlhost
