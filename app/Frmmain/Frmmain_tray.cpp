@@ -8,6 +8,7 @@
 #include "platform/windows/popup_menu.h"
 #include "platform/windows/window_handles.h"
 #include "platform/windows/window_proc.h"
+#include "platform/windows/window_state.h"
 
 namespace {
 
@@ -48,7 +49,10 @@ std::int32_t Frmmain::WndProcTrayIcon(std::int32_t hWnd, std::int32_t uMsg, std:
         if (wParam != 0) return 0;
         if (lParam == WM_LBUTTONDBLCLK) {
             if (windowState() & Qt::WindowMinimized) setWindowState(Qt::WindowNoState);
-            if (!isVisible()) Show(Modeless);
+            if (!isVisible()) {
+                KeepReportedStateOnShow(this);
+                Show(Modeless);
+            }
         } else if (lParam == WM_RBUTTONUP) {
             SetForegroundWindow(HandleOf(this));
             // The chosen item may unload this window: nothing of it is used after.

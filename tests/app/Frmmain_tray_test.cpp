@@ -52,6 +52,10 @@ struct RecordCase {
     bool full;
 };
 
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TrayRecordTest : public MainWindowTrayTest,
                        public ::testing::WithParamInterface<RecordCase> {};
 
@@ -101,6 +105,10 @@ struct RouteCase {
     size_t popups, adds;
     PassedOn passedOn;
 };
+
+void PrintTo(const RouteCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TrayRoutingTest : public MainWindowTrayTest,
                         public ::testing::WithParamInterface<RouteCase> {};
