@@ -4,6 +4,7 @@
 
 #include "app/FrmLogin/FrmLogin.h"
 #include "app/ImgBlt/AppWindowStyles.h"
+#include "app/ImgBlt/WindowHook.h"
 #include "app/Module/Module.h"
 #include "platform/basic/numeric.h"
 #include "platform/browser/browser_pane.h"
@@ -13,11 +14,16 @@
 #include "platform/listview/list_view.h"
 #include "platform/shell/open_url.h"
 #include "platform/tabstrip/tab_strip.h"
+#include "platform/windows/registered_messages.h"
+#include "platform/windows/window_handles.h"
 
 Frmmain::Frmmain(QWidget* parent) : platform::Form(parent) {
     layout_ = platform::designer::Load(this, QStringLiteral(":/designer/Frmmain.json"));
     findControls();
     connectEvents();
+    QIcon icon(QStringLiteral(":/images/app/marlquin.png"));
+    icon.addFile(QStringLiteral(":/images/app/marlquin-16.png"));
+    setWindowIcon(icon);
 }
 
 void Frmmain::findControls() {
@@ -77,7 +83,10 @@ void Frmmain::Form_Load() {
     ListView1->SetHeight(1695);
     for (int i = 0; i < PageTable::kCategories; ++i) CategoryURL[i] = PageTable::Address(i, 0);
     BaseURL = CategoryURL[0];
-    TrayAttach();
+    ImgBlt::MsgTaskbarCreated =
+        platform::windows::RegisterWindowMessageA(QStringLiteral("TaskbarCreated"));
+    ImgBlt::Hook(platform::windows::HandleOf(this));
+    SysTrayAdd();
     const QString blank = QStringLiteral("about:blank");
     Web1->Navigate(blank);
     Web2->Navigate(blank);
@@ -93,15 +102,9 @@ void Frmmain::Form_Load() {
     Web2->Navigate(platform::config::PageHost() + QStringLiteral("/new/ggpc/ggts/000001.shtml"));
 }
 
-// The taskbar-created message, the sub-classing and the tray icon: the tray
-// code's part of the load.
-void Frmmain::TrayAttach() {}
-
-// The tray code's part of the unload: the sub-classing undone, the tray icon removed.
-void Frmmain::TrayDetach() {}
-
 void Frmmain::Form_Unload() {
-    TrayDetach();
+    ImgBlt::Unhook(platform::windows::HandleOf(this));
+    SysTrayDel();
 }
 
 void Frmmain::mousePressEvent(QMouseEvent*) {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <cstdint>
 
 #include "app/Frmmain/PageTable.h"
 #include "platform/forms/designer_loader.h"
@@ -55,6 +56,14 @@ public:
     void TabS1_Click(int Index, int tab);
     void FlatCmd1_Click(int Index);
     void XPCommand1_Click();
+    void Command1_Click();
+
+    // Tray icon (Frmmain_tray.cpp).
+    std::int32_t WndProcTrayIcon(std::int32_t hWnd, std::int32_t uMsg, std::int32_t wParam,
+                                 std::int32_t lParam);
+    void SysTrayAdd();
+    void UpdateTips();
+    void SysTrayDel();
 
 protected:
     void Form_Load() override;
@@ -64,12 +73,9 @@ protected:
 private:
     void findControls();
     void connectEvents();
-    void TrayAttach();
-    void TrayDetach();
 
     void Label2_Click();
     void Label7_Click();
-    void Command1_Click();
     void Command3_Click();
 
     void ShowCategory(int Index);
