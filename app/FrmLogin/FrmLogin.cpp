@@ -1,5 +1,6 @@
 #include "app/FrmLogin/FrmLogin.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -91,6 +92,15 @@ void FrmLogin::Command3_Click() {
 void FrmLogin::mousePressEvent(QMouseEvent* event) {
     // A press that a label let through belongs to the label, not to the surface.
     if (childAt(event->position().toPoint()) == nullptr) Form_MouseDown();
+}
+
+void FrmLogin::closeEvent(QCloseEvent* event) {
+    // The window waits on its request; it is not taken away under it.
+    if (requestRunning_) {
+        event->ignore();
+        return;
+    }
+    platform::Form::closeEvent(event);
 }
 
 void FrmLogin::Form_MouseDown() {

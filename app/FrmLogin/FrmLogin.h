@@ -2,6 +2,7 @@
 
 #include "platform/forms/designer_loader.h"
 #include "platform/forms/form.h"
+#include "platform/net/http_get.h"
 
 class QTimer;
 
@@ -41,6 +42,7 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectEvents();
@@ -59,11 +61,12 @@ private:
     // The member login's steps (MemberLogin.cpp).
     bool CheckInput();
     void SetBusy(bool busy);
-    void BackToIdle();
+    platform::net::HttpAnswer AskServer();
     void SaveSettings();
     void OpenMainWindow();
 
     QString ConfigFile() const;
 
     platform::designer::Layout layout_;
+    bool requestRunning_ = false;
 };

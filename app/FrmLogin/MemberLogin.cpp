@@ -1,6 +1,4 @@
 // The member login and the guest entry of the login window.
-#include <QPointer>
-
 #include "app/FrmLogin/FrmLogin.h"
 #include "app/FrmLogin/MemberServer.h"
 #include "app/Frmmain/Frmmain.h"
@@ -45,36 +43,33 @@ void FrmLogin::SetBusy(bool busy) {
     XPCommand2->setEnabled(!busy);
 }
 
-void FrmLogin::BackToIdle() {
-    SetBusy(false);
+platform::net::HttpAnswer FrmLogin::AskServer() {
+    requestRunning_ = true;
+    const platform::net::HttpAnswer answer =
+        platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
+    requestRunning_ = false;
+    return answer;
 }
 
 void FrmLogin::XPCommand2_Click() {
     if (!CheckInput()) return;
     SetBusy(true);
-    // The window may be closed from outside while the request runs.
-    const QPointer<FrmLogin> self(this);
-    const platform::net::HttpAnswer first =
-        platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
-    if (self.isNull() || IsUnloaded()) return;
+    const platform::net::HttpAnswer first = AskServer();
     if (first.answered && first.body == QLatin1String("OK")) {
         SaveSettings();
         CurrentUser = Text1->text();
         OpenMainWindow();
         return;
     }
-    const platform::net::HttpAnswer second =
-        first.answered
-            ? platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()))
-            : first;
-    if (self.isNull() || IsUnloaded()) return;
+    // A server that cannot be reached is not asked a second time.
+    const platform::net::HttpAnswer second = first.answered ? AskServer() : first;
     if (!second.answered)
         Inform(QStringLiteral("无法连接会员服务器,请检查网络后重试！"));
     else if (second.body == QLatin1String("Err2"))
         Inform(QStringLiteral("该帐户还未激活,请登陆注册邮箱激活帐户！"));
     else
         Inform(QStringLiteral("用户名或密码错误！"));
-    BackToIdle();
+    SetBusy(false);
 }
 
 void FrmLogin::SaveSettings() {

@@ -50,6 +50,7 @@ void LoginTest::SetUp() {
     oldQuit_ = platform::forms::SetQuitHandler([this] { ++quits_; });
     oldGet_ = platform::net::SetHttpGetHandler([this](const QUrl& url) {
         requests_.append({url, form_ ? form_->Label6->text() : QString(), busyState(form_)});
+        if (duringRequest_) duringRequest_();
         if (answers_.empty()) return Body("Err");
         const platform::net::HttpAnswer answer = answers_.front();
         answers_.pop_front();

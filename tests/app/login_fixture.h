@@ -68,6 +68,7 @@ protected:
     QStringList opened_;
     QList<SentRequest> requests_;
     int quits_ = 0;
+    std::function<void()> duringRequest_;  // runs inside every canned request
 
 private:
     std::deque<platform::net::HttpAnswer> answers_;

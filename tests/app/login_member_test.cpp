@@ -188,4 +188,19 @@ TEST_F(LoginTest, DisablesAndEnablesInOrder) {
                                     "Text2+", "XPCommand1+", "XPCommand2+"}));
 }
 
+// The window is not closed under its running request; afterwards it is.
+TEST_F(LoginTest, CloseWaitsForTheRequest) {
+    FrmLogin& form = Open();
+    form.Text1->setText("alice");
+    form.Text2->setText("secret");
+    duringRequest_ = [&] { form.close(); };
+    Answer({Body("Err"), Body("Err")});
+    Click(form.XPCommand2);
+    EXPECT_FALSE(form.IsUnloaded());
+    EXPECT_EQ(requests_.size(), 2);
+    EXPECT_EQ(boxes_.size(), 1);
+    form.close();
+    EXPECT_TRUE(form.IsUnloaded());
+}
+
 }  // namespace
