@@ -75,18 +75,4 @@ TEST_F(LoginTest, UnloadStopsThePendingAutoLogin) {
     EXPECT_FALSE(WaitUntil([&] { return !requests_.isEmpty(); }, 1500));
 }
 
-// A window loaded afresh arms its timer again.
-TEST_F(LoginTest, EveryLoadArmsTheTimerAgain) {
-    WriteConfig("[Config]\nRemPwd=1\nAutoLogin=1\n[Info]\nUserName=alice\nPassWord=secret\n");
-    Answer({Body("Err"), Body("Err")});
-    FrmLogin& first = Open();
-    ASSERT_TRUE(WaitUntil([&] { return !boxes_.isEmpty(); }, kPatience));
-    first.Unload();
-    Flush();
-    Answer({Body("OK")});
-    Open();
-    ASSERT_TRUE(WaitUntil([&] { return MainWindow() != nullptr; }, kPatience));
-    EXPECT_EQ(requests_.size(), 3);
-}
-
 }  // namespace
