@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/Module/Module.h"
+#include "platform/basic/ansi.h"
 #include "platform/basic/app_folder.h"
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
@@ -76,7 +77,8 @@ QString LoginTest::ConfigPath() const {
 void LoginTest::WriteConfig(const QString& text) {
     QFile file(ConfigPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
+    // The settings file is in the ANSI code page.
+    file.write(platform::ToAnsi(text));
 }
 
 QString LoginTest::Ini(const QString& section, const QString& key) const {

@@ -15,10 +15,6 @@
 #include "platform/net/http_get.h"
 #include "platform/shell/open_url.h"
 
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 // The member server's base URL during a test.
 inline constexpr char kMemberUrl[] = "http://member.login-test.example/velmora/";
 

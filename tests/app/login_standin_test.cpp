@@ -75,6 +75,8 @@ TEST_P(StandinAnswers, LogsInOrSays) {
     form.Check2->SetValue(1);
     Click(form.XPCommand2);
 
+    // The stand-in may write its log line just after it answered.
+    WaitUntil([&] { return Logins().size() >= c.requests; }, 3000);
     const QList<LoggedRequest> logins = Logins();
     ASSERT_EQ(logins.size(), c.requests);
     for (const LoggedRequest& request : logins) {
@@ -106,6 +108,7 @@ TEST_F(StandinLogin, RememberedAccountLogsInByItself) {
     WriteConfig("[Config]\nRemPwd=1\nAutoLogin=1\n[Info]\nUserName=demo\nPassWord=demo123\n");
     Open();
     ASSERT_TRUE(WaitUntil([&] { return MainWindow() != nullptr; }, 5000));
+    WaitUntil([&] { return !Logins().isEmpty(); }, 3000);
     EXPECT_EQ(Logins().size(), 1);
     EXPECT_EQ(CurrentUser, "demo");
 }
