@@ -1,3 +1,4 @@
+#include <QTimer>
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
