@@ -1,5 +1,7 @@
 #include "platform/forms/designer.h"
 
+#include "platform/forms/designer_intrinsic.h"
+
 namespace platform::designer {
 namespace {
 
@@ -10,8 +12,16 @@ QHash<QString, Factory>& factories() {
 
 }  // namespace
 
-void RegisterKind(const QString& kind, Factory factory) { factories().insert(kind, factory); }
+void RegisterKind(const QString& kind, Factory factory) {
+    factories().insert(kind, factory);
+}
 
-bool HasKind(const QString& kind) { return factories().contains(kind); }
+bool HasKind(const QString& kind) {
+    return factories().contains(kind);
+}
+
+Factory FactoryOf(const QString& kind) {
+    return factories().value(kind);
+}
 
 }  // namespace platform::designer

@@ -14,13 +14,13 @@ namespace platform::designer {
 // Positions are twips (15 per pixel), relative to the container.
 struct ControlSpec {
     QString name;
-    QString kind;        // "Label", "TextBox", "XPCommand", ...
-    int index = -1;      // position in a control array, -1 when not in one
-    QString container;   // empty: the window itself
-    QRect twips;         // left, top, width, height
+    QString kind;       // "Label", "TextBox", "XPCommand", ...
+    int index = -1;     // position in a control array, -1 when not in one
+    QString container;  // empty: the window itself
+    QRect twips;        // left, top, width, height
     int tabIndex = -1;
-    QVariantMap props;   // design-time settings of the control
-    QVariantMap bag;     // stored property bag of a user control
+    QVariantMap props;  // design-time settings of the control
+    QVariantMap bag;    // stored property bag of a user control
 };
 
 // Creates the widget of one kind inside parent and applies the spec's settings.

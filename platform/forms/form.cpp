@@ -8,7 +8,9 @@ namespace platform {
 
 Form::Form(QWidget* parent) : QWidget(parent) {}
 
-Form::~Form() { forms::Remove(this); }
+Form::~Form() {
+    forms::Remove(this);
+}
 
 void Form::Load() {
     if (loaded_ || unloaded_) return;

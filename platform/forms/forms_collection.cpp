@@ -37,13 +37,21 @@ ModalRunner& modalRunner() {
 
 }  // namespace
 
-const QList<Form*>& Loaded() { return loaded(); }
+const QList<Form*>& Loaded() {
+    return loaded();
+}
 
-int Count() { return static_cast<int>(loaded().size()); }
+int Count() {
+    return static_cast<int>(loaded().size());
+}
 
-QuitHandler SetQuitHandler(QuitHandler handler) { return std::exchange(quitHandler(), handler); }
+QuitHandler SetQuitHandler(QuitHandler handler) {
+    return std::exchange(quitHandler(), handler);
+}
 
-ModalRunner SetModalRunner(ModalRunner runner) { return std::exchange(modalRunner(), runner); }
+ModalRunner SetModalRunner(ModalRunner runner) {
+    return std::exchange(modalRunner(), runner);
+}
 
 void Add(Form* form) {
     if (!loaded().contains(form)) loaded().append(form);
@@ -53,6 +61,8 @@ void Remove(Form* form) {
     if (loaded().removeOne(form) && loaded().isEmpty() && quitHandler()) quitHandler()();
 }
 
-void RunModal(Form& form) { modalRunner()(form); }
+void RunModal(Form& form) {
+    modalRunner()(form);
+}
 
 }  // namespace platform::forms

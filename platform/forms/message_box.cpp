@@ -1,7 +1,7 @@
 #include "platform/forms/message_box.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 namespace platform {

@@ -1,0 +1,14 @@
+#include "platform/forms/controls/command_button.h"
+
+namespace platform {
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::SetStatus(bool on) {
+    setCheckable(true);
+    setChecked(on);
+}
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#include "platform/forms/controls/label.h"
+
+#include <QMouseEvent>
+
+#include "platform/forms/controls/mouse_args.h"
+
+namespace platform {
+
+Label::Label(QWidget* parent) : QLabel(parent) {}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    emit MouseDown(MouseButtonOf(event), ShiftOf(event), static_cast<float>(at.x() * 15),
+                   static_cast<float>(at.y() * 15));
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+    QLabel::mouseReleaseEvent(event);
+}
+
+}  // namespace platform

@@ -1,0 +1,116 @@
+#include "platform/forms/designer_intrinsic.h"
+
+#include <QTimer>
+
+#include "platform/forms/controls/check_box.h"
+#include "platform/forms/controls/command_button.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/line.h"
+#include "platform/forms/controls/ole_colour.h"
+#include "platform/forms/controls/picture_box.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/designer_loader.h"
+
+namespace platform::designer {
+namespace {
+
+QColor colourOf(const QVariantMap& props, const char* key, const QColor& fallback) {
+    const auto it = props.find(QLatin1String(key));
+    if (it == props.end()) return fallback;
+    return OleToQColor(static_cast<quint32>(it->toLongLong()));
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+void setBackColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget* createLabel(QWidget* parent, const ControlSpec& spec) {
+    auto* label = new Label(parent);
+    label->setText(spec.props.value("caption").toString());
+    const int alignment = spec.props.value("alignment", 0).toInt();
+    label->setAlignment(Qt::AlignTop | (alignment == 1   ? Qt::AlignRight
+                                        : alignment == 2 ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft));
+    label->setWordWrap(spec.props.value("wordWrap", false).toBool());
+    setTextColour(label, colourOf(spec.props, "foreColor", Qt::black));
+    if (spec.props.value("backStyle", 1).toInt() == 1)
+        setBackColour(label, colourOf(spec.props, "backColor", QColor(236, 233, 216)));
+    return label;
+}
+
+QWidget* createTextBox(QWidget* parent, const ControlSpec& spec) {
+    auto* box = new TextBox(parent);
+    const QString mask = spec.props.value("passwordChar").toString();
+    if (!mask.isEmpty()) box->setEchoMode(QLineEdit::Password);
+    if (spec.props.contains("maxLength")) box->setMaxLength(spec.props.value("maxLength").toInt());
+    box->setText(spec.props.value("text").toString());
+    return box;
+}
+
+QWidget* createCheckBox(QWidget* parent, const ControlSpec& spec) {
+    auto* box = new CheckBox(parent);
+    box->setText(spec.props.value("caption").toString());
+    box->SetValue(spec.props.value("value", 0).toInt());
+    if (spec.props.contains("backColor")) setBackColour(box, colourOf(spec.props, "backColor", {}));
+    return box;
+}
+
+QWidget* createCommandButton(QWidget* parent, const ControlSpec& spec) {
+    auto* button = new CommandButton(parent);
+    button->setText(spec.props.value("caption").toString());
+    return button;
+}
+
+QWidget* createPictureBox(QWidget* parent, const ControlSpec& spec) {
+    auto* box = new PictureBox(parent);
+    box->SetBackColor(colourOf(spec.props, "backColor", QColor(236, 233, 216)));
+    const QString picture = spec.props.value("picture").toString();
+    if (!picture.isEmpty()) box->SetPicture(QImage(picture));
+    return box;
+}
+
+QWidget* createLine(QWidget* parent, const ControlSpec& spec) {
+    const auto px = [&](const char* key) { return spec.props.value(key).toInt() / 15; };
+    return new Line(parent, QPoint(px("x1"), px("y1")), QPoint(px("x2"), px("y2")),
+                    colourOf(spec.props, "borderColor", Qt::black));
+}
+
+}  // namespace
+
+QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& spec) {
+    using Maker = QWidget* (*)(QWidget*, const ControlSpec&);
+    static const QHash<QString, Maker> makers = {
+        {QStringLiteral("Label"), createLabel},
+        {QStringLiteral("TextBox"), createTextBox},
+        {QStringLiteral("CheckBox"), createCheckBox},
+        {QStringLiteral("CommandButton"), createCommandButton},
+        {QStringLiteral("PictureBox"), createPictureBox},
+        {QStringLiteral("Line"), createLine},
+    };
+    const Maker make = makers.value(spec.kind, nullptr);
+    if (make == nullptr) return nullptr;
+    QWidget* widget = make(parent, spec);
+    if (spec.kind != QLatin1String("Line")) ApplyCommon(widget, spec);
+    return widget;
+}
+
+QTimer* CreateTimer(QWidget* form, const ControlSpec& spec) {
+    auto* timer = new QTimer(form);
+    timer->setObjectName(spec.name);
+    timer->setInterval(spec.props.value("interval", 0).toInt());
+    if (spec.props.value("enabled", false).toBool() && timer->interval() > 0) timer->start();
+    return timer;
+}
+
+}  // namespace platform::designer

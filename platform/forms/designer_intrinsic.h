@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/forms/designer.h"
+
+class QTimer;
+
+namespace platform::designer {
+
+// Factories of the forms runtime's own controls (label, text box, check box,
+// command button, picture box, line); nullptr for another kind.
+QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& spec);
+QTimer* CreateTimer(QWidget* form, const ControlSpec& spec);
+
+Factory FactoryOf(const QString& kind);
+
+}  // namespace platform::designer

@@ -1,0 +1,190 @@
+#include "platform/forms/designer_loader.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMetaMethod>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "platform/forms/click_relay.h"
+#include "platform/forms/controls/ole_colour.h"
+#include "platform/forms/designer_intrinsic.h"
+
+namespace platform::designer {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+const char* const kPictureProperty = "designerPicture";
+
+QString keyOf(const QString& name, int index) {
+    return index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+ControlSpec specOf(const QJsonObject& entry) {
+    ControlSpec spec;
+    spec.name = entry.value("name").toString();
+    spec.kind = entry.value("kind").toString();
+    spec.index = entry.value("index").toInt(-1);
+    spec.container = entry.value("container").toString();
+    spec.twips = QRect(entry.value("left").toInt(), entry.value("top").toInt(),
+                       entry.value("width").toInt(), entry.value("height").toInt());
+    spec.tabIndex = entry.value("tabIndex").toInt(-1);
+    spec.props = entry.value("props").toObject().toVariantMap();
+    spec.bag = entry.value("bag").toObject().toVariantMap();
+    return spec;
+}
+
+void applyForm(QWidget* form, const QJsonObject& settings) {
+    form->setWindowTitle(settings.value("caption").toString());
+    const QSize client(settings.value("clientWidth").toInt() / kTwipsPerPixel,
+                       settings.value("clientHeight").toInt() / kTwipsPerPixel);
+    if (settings.value("fixedSize").toBool(true))
+        form->setFixedSize(client);
+    else
+        form->resize(client);
+    Qt::WindowFlags flags = Qt::Window;
+    if (settings.value("borderless").toBool()) flags |= Qt::FramelessWindowHint;
+    if (settings.value("titleBar").toString() == QLatin1String("closeOnly"))
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    form->setWindowFlags(flags);
+    if (settings.contains("backColor")) {
+        QPalette palette = form->palette();
+        palette.setColor(
+            QPalette::Window,
+            OleToQColor(static_cast<quint32>(settings.value("backColor").toInteger())));
+        form->setPalette(palette);
+        form->setAutoFillBackground(true);
+    }
+    const QString picture = settings.value("picture").toString();
+    if (!picture.isEmpty()) {
+        const QImage image(picture);
+        form->setProperty(kPictureProperty, image);
+        QPalette palette = form->palette();
+        palette.setBrush(QPalette::Window, QBrush(image));
+        form->setPalette(palette);
+        form->setAutoFillBackground(true);
+    }
+    const QString icon = settings.value("icon").toString();
+    if (!icon.isEmpty()) form->setWindowIcon(QIcon(icon));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        form->move(area.center() - QPoint(client.width() / 2, client.height() / 2));
+    }
+}
+
+QWidget* createControl(QWidget* parent, const ControlSpec& spec) {
+    if (QWidget* widget = CreateIntrinsic(parent, spec)) return widget;
+    const Factory factory = FactoryOf(spec.kind);
+    if (!factory) {
+        qWarning("designer data: unknown control kind %s for %s", qPrintable(spec.kind),
+                 qPrintable(spec.name));
+        return nullptr;
+    }
+    QWidget* widget = factory(parent, spec);
+    return widget;
+}
+
+void applyTabOrder(const QList<ControlSpec>& specs, const Layout& layout) {
+    QList<ControlSpec> ordered;
+    for (const ControlSpec& spec : specs)
+        if (spec.tabIndex >= 0) ordered.append(spec);
+    std::stable_sort(
+        ordered.begin(), ordered.end(),
+        [](const ControlSpec& a, const ControlSpec& b) { return a.tabIndex < b.tabIndex; });
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : ordered) {
+        QWidget* widget = layout.widget(spec.name, spec.index);
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+}  // namespace
+
+QWidget* Layout::widget(const QString& name, int index) const {
+    return widgets_.value(keyOf(name, index)).data();
+}
+
+QTimer* Layout::timer(const QString& name) const {
+    return timers_.value(name).data();
+}
+
+QRect PixelsOf(const QRect& twips) {
+    return QRect(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel,
+                 twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel);
+}
+
+QFont FontFrom(const QVariant& value, const QFont& fallback) {
+    const QVariantMap map = value.toMap();
+    if (map.isEmpty()) return fallback;
+    QFont font(map.value("name", fallback.family()).toString());
+    font.setPointSizeF(map.value("size", 9).toDouble());
+    font.setBold(map.value("bold", false).toBool());
+    font.setItalic(map.value("italic", false).toBool());
+    font.setUnderline(map.value("underline", false).toBool());
+    font.setStrikeOut(map.value("strikethrough", false).toBool());
+    return font;
+}
+
+void ApplyCommon(QWidget* widget, const ControlSpec& spec) {
+    widget->setObjectName(spec.name);
+    if (spec.twips.width() > 0 || spec.twips.height() > 0)
+        widget->setGeometry(PixelsOf(spec.twips));
+    if (spec.props.contains("font"))
+        widget->setFont(FontFrom(spec.props.value("font"), widget->font()));
+    if (spec.props.value("mousePointer").toInt() == 99) {
+        const QPixmap icon(spec.props.value("mouseIcon").toString());
+        widget->setCursor(icon.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(icon, 0, 0));
+    }
+    widget->setEnabled(spec.props.value("enabled", true).toBool());
+    widget->setVisible(spec.props.value("visible", true).toBool());
+}
+
+Layout Load(QWidget* form, const QString& resource) {
+    Layout layout;
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("designer data %s is missing", qPrintable(resource));
+        return layout;
+    }
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    applyForm(form, root.value("form").toObject());
+    for (const QJsonValue& value : root.value("controls").toArray()) {
+        const ControlSpec spec = specOf(value.toObject());
+        if (spec.name.isEmpty()) continue;
+        layout.specs_.append(spec);
+        if (spec.kind == QLatin1String("Timer")) {
+            layout.timers_.insert(spec.name, CreateTimer(form, spec));
+            continue;
+        }
+        QWidget* parent = spec.container.isEmpty() ? form : layout.widget(spec.container);
+        QWidget* widget = createControl(parent ? parent : form, spec);
+        if (widget == nullptr) continue;
+        if (widget->objectName().isEmpty()) widget->setObjectName(spec.name);
+        layout.widgets_.insert(keyOf(spec.name, spec.index), widget);
+    }
+    applyTabOrder(layout.specs_, layout);
+    return layout;
+}
+
+bool OnClick(QObject* control, std::function<void()> handler) {
+    if (control == nullptr) return false;
+    const QMetaObject* meta = control->metaObject();
+    const int signal = meta->indexOfSignal("Click()");
+    if (signal < 0) return false;
+    auto* relay = new ClickRelay(control, std::move(handler));
+    const QMetaObject* relayMeta = relay->metaObject();
+    return QObject::connect(control, meta->method(signal), relay,
+                            relayMeta->method(relayMeta->indexOfSlot("Fire()")));
+}
+
+QImage FormPicture(const QWidget* form) {
+    return form == nullptr ? QImage() : form->property(kPictureProperty).value<QImage>();
+}
+
+}  // namespace platform::designer
