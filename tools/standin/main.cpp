@@ -26,6 +26,9 @@ namespace {
 
 const char* const kHost = "127.0.0.1";
 
+// Each request runs on one worker thread from routing to the logger.
+thread_local bool loggedOnArrival = false;
+
 int fail(const QString& message) {
     std::fputs(message.toUtf8().append('\n').constData(), stderr);
     return 1;
@@ -46,8 +49,17 @@ void prepare(httplib::Server& server, RequestLog& log) {
     });
     server.set_keep_alive_timeout(2);
     server.set_payload_max_length(64 * 1024);
-    server.set_logger([&log](const httplib::Request& req, const httplib::Response&) {
+    // A request is logged as it arrives, before its answer goes out, so that
+    // whoever got the answer finds the line. Requests too malformed to be
+    // routed are logged after their error answer.
+    server.set_pre_routing_handler([&log](const httplib::Request& req, httplib::Response&) {
         log.Append(req.method, req.target);
+        loggedOnArrival = true;
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    server.set_logger([&log](const httplib::Request& req, const httplib::Response&) {
+        if (!loggedOnArrival) log.Append(req.method, req.target);
+        loggedOnArrival = false;
     });
     server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
         if (res.status == 404)
