@@ -42,8 +42,7 @@ void Recorder::UserControl_MouseMove(std::int16_t& Button, std::int16_t& Shift, 
     log.append(Mouse("MouseMove", Button, Shift, x, y));
 }
 
-void Recorder::UserControl_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& x,
-                                   float& y) {
+void Recorder::UserControl_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& x, float& y) {
     log.append(Mouse("MouseUp", Button, Shift, x, y));
 }
 

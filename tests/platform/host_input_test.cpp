@@ -20,7 +20,9 @@ struct InputCase {
     const char* expected;
 };
 
-void PrintTo(const InputCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const InputCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 void Key(QWidget* widget, QEvent::Type type, int key, const char* text, bool repeat) {
     QKeyEvent event(type, key, Qt::NoModifier, QString::fromLatin1(text), repeat);

@@ -30,7 +30,9 @@ struct WriteCase {
     bool stored;
 };
 
-void PrintTo(const WriteCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WriteCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const WriteCase kWrites[] = {
     {"SameNumber", 16, 16, false},
@@ -88,7 +90,9 @@ struct ConversionCase {
     int error;        // run-time error of ToBoolean and ToLong, 0 for none
 };
 
-void PrintTo(const ConversionCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ConversionCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const ConversionCase kConversions[] = {
     {"Empty", QVariant(), false, 0, 0},

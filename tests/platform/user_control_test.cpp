@@ -14,7 +14,9 @@ using namespace platform::controlhost;
 using platform::controlhost::testing::HostWindow;
 using platform::controlhost::testing::Recorder;
 
-QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+QColor At(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
 
 // Setting a size in twips: the window takes whole pixels and the control is
 // told once for each real change.
@@ -25,7 +27,9 @@ struct SizeCase {
     bool notified;
 };
 
-void PrintTo(const SizeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const SizeCase kSizes[] = {
     {"WholePixels", 390, 26, true},
@@ -78,7 +82,9 @@ struct ScaleCase {
     double scaleHeight;
 };
 
-void PrintTo(const ScaleCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ScaleCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class HostScale : public ::testing::TestWithParam<ScaleCase> {};
 
@@ -93,12 +99,11 @@ TEST_P(HostScale, MeasuresTheSurfaceInItsMode) {
                      ConvertScale(96, vbPixels, c.mode));
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, HostScale,
-                         ::testing::Values(ScaleCase{"Twips", vbTwips, 300, 150},
-                                           ScaleCase{"Pixels", vbPixels, 20, 10},
-                                           ScaleCase{"Himetric", vbHimetric, 20 * 2540.0 / 96,
-                                                     10 * 2540.0 / 96}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, HostScale,
+    ::testing::Values(ScaleCase{"Twips", vbTwips, 300, 150}, ScaleCase{"Pixels", vbPixels, 20, 10},
+                      ScaleCase{"Himetric", vbHimetric, 20 * 2540.0 / 96, 10 * 2540.0 / 96}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HostScale, UnknownModeIsRefused) {
     HostWindow w;
@@ -239,8 +244,8 @@ TEST(HostPaintPicture, RefusesNoPictureAndUnknownOperations) {
     EXPECT_EQ(number([&] { w.control->PaintPicture(nullptr, 0, 0); }), 481);
     EXPECT_EQ(number([&] { w.control->PaintPicture(raster::Picture::CreateEmpty(), 0, 0); }), 481);
     EXPECT_EQ(number([&] {
-                  w.control->PaintPicture(raster::PictureFromImage(Quadrants()), 0, 0, {}, {},
-                                          {}, {}, {}, {}, raster::SRCAND);
+                  w.control->PaintPicture(raster::PictureFromImage(Quadrants()), 0, 0, {}, {}, {},
+                                          {}, {}, {}, raster::SRCAND);
               }),
               5);
 }

@@ -37,7 +37,9 @@ struct PointCase {
     const char* expected;
 };
 
-void PrintTo(const PointCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PointCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WindowUnderPointer : public ::testing::TestWithParam<PointCase> {};
 
@@ -133,7 +135,9 @@ struct PointerCase {
     int shape;  // -1: no cursor of its own
 };
 
-void PrintTo(const PointerCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PointerCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MousePointer : public ::testing::TestWithParam<PointerCase> {};
 
@@ -149,17 +153,19 @@ TEST_P(MousePointer, GivesTheCursorOfItsValue) {
     }
     ASSERT_TRUE(cursor.has_value());
     EXPECT_EQ(cursor->shape(), c.shape);
-    if (c.shape == Qt::BitmapCursor) EXPECT_EQ(cursor->hotSpot(), QPoint(16, 16));
+    if (c.shape == Qt::BitmapCursor) {
+        EXPECT_EQ(cursor->hotSpot(), QPoint(16, 16));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, MousePointer,
-    ::testing::Values(PointerCase{"Default", 0, true, -1}, PointerCase{"Arrow", 1, false, Qt::ArrowCursor},
-                      PointerCase{"Hourglass", 11, false, Qt::WaitCursor},
-                      PointerCase{"CustomIcon", 99, true, Qt::BitmapCursor},
-                      PointerCase{"CustomWithoutIcon", 99, false, -1},
-                      PointerCase{"Unknown", 50, true, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, MousePointer,
+                         ::testing::Values(PointerCase{"Default", 0, true, -1},
+                                           PointerCase{"Arrow", 1, false, Qt::ArrowCursor},
+                                           PointerCase{"Hourglass", 11, false, Qt::WaitCursor},
+                                           PointerCase{"CustomIcon", 99, true, Qt::BitmapCursor},
+                                           PointerCase{"CustomWithoutIcon", 99, false, -1},
+                                           PointerCase{"Unknown", 50, true, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MousePointer, ControlShowsItsPointer) {
     HostWindow w;
