@@ -6,17 +6,13 @@
 #include "controls/FlatCmd/parent_picture_dc.h"
 #include "controls/FlatCmd/resume_next.h"
 #include "controls/FlatCmd/rgb_text.h"
-#include "platform/basic/rounding.h"
+#include "controls/FlatCmd/whole_pixels.h"
 #include "platform/raster/blit.h"
 #include "platform/raster/draw.h"
 
 namespace controls {
 
 namespace {
-
-int Rounded(double value) {
-    return static_cast<int>(platform::RoundHalfEven(value));
-}
 
 std::int32_t ColourAt(const QImage& image, int x, int y) {
     const QRgb pixel = image.pixel(x, y);
@@ -48,7 +44,7 @@ void FlatCmd::CopyParentBackground() {
     const ParentView parent = ViewParent();
     const ParentPictureDC source(hDC(), parent.picture);
     if (!source.Usable()) return;
-    raster::BitBlt(hDC(), 0, 0, Rounded(ScaleWidth()), Rounded(ScaleHeight()), source.dc(),
+    raster::BitBlt(hDC(), 0, 0, WholePixels(ScaleWidth()), WholePixels(ScaleHeight()), source.dc(),
                    parent.offset.x, parent.offset.y, raster::SRCCOPY);
 }
 
@@ -63,8 +59,8 @@ void FlatCmd::KeyOutMagenta() {
     if (!source.Usable()) return;
     const raster::HDC surface = hDC();
     const QImage& face = ShownImage();
-    const int width = std::min(Rounded(ScaleWidth()), face.width());
-    const int height = std::min(Rounded(ScaleHeight()), face.height());
+    const int width = std::min(WholePixels(ScaleWidth()), face.width());
+    const int height = std::min(WholePixels(ScaleHeight()), face.height());
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
             if (RgbText(ColourAt(face, x, y)).View() == kKeyText)

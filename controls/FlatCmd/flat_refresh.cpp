@@ -4,8 +4,8 @@
 #include "controls/FlatCmd/FlatCmd.h"
 #include "controls/FlatCmd/frame_choice.h"
 #include "controls/FlatCmd/strip_extent.h"
+#include "controls/FlatCmd/whole_pixels.h"
 #include "controls/shared/colour_blit.h"
-#include "platform/basic/rounding.h"
 #include "platform/raster/blit.h"
 
 namespace controls {
@@ -13,10 +13,6 @@ namespace controls {
 using platform::controlhost::PictureBox;
 
 namespace {
-
-int Rounded(double value) {
-    return static_cast<int>(platform::RoundHalfEven(value));
-}
 
 bool HoldsPicture(const raster::PicturePtr& picture) {
     return picture && picture->Handle() != 0;
@@ -56,8 +52,8 @@ void FlatCmd::PaintBackground() {
 // leaves the last one in place.
 void FlatCmd::DrawSkin() {
     if (!Ambient().UserMode) {
-        const int width = Rounded(ScaleWidth());
-        const int height = Rounded(ScaleHeight());
+        const int width = WholePixels(ScaleWidth());
+        const int height = WholePixels(ScaleHeight());
         DrawRect(hDC(), 0, 0, width, height, 0, false);
         DrawRect(hDC(), 0, 0, width + 1, height + 1, 0, false);
     }
@@ -83,8 +79,8 @@ void FlatCmd::CutFrames() {
         FitFrame(box, frameWidth, height);
         box.PaintPicture(strip, 0, 0, frameWidth, height, static_cast<float>(i) * frameWidth, 0,
                          frameWidth, height, raster::SRCCOPY);
-        box.SetPicture(
-            ImgBlt::CaptureToPicture(box.hDC(), 0, 0, Rounded(frameWidth), Rounded(height)));
+        box.SetPicture(ImgBlt::CaptureToPicture(box.hDC(), 0, 0, WholePixels(frameWidth),
+                                                WholePixels(height)));
     }
 }
 
