@@ -1,10 +1,10 @@
 #include "controls/XPCommand/XPCommand.h"
+#include "controls/XPCommand/xp_region.h"
 #include "platform/basic/rounding.h"
 #include "platform/controlhost/picture_values.h"
 #include "platform/controlhost/variant_values.h"
 #include "platform/controlhost/window_region.h"
 #include "platform/raster/objects.h"
-#include "controls/XPCommand/xp_region.h"
 
 namespace controls {
 
@@ -39,14 +39,18 @@ XPCommand::XPCommand(QWidget* parent)
     UserControl_Initialize();
 }
 
-XPCommand::~XPCommand() { UserControl_Terminate(); }
+XPCommand::~XPCommand() {
+    UserControl_Terminate();
+}
 
 void XPCommand::UserControl_Initialize() {
     SetGFont(std::make_shared<platform::controlhost::StdFont>());
     SetScaleMode(platform::controlhost::vbPixels);
 }
 
-void XPCommand::UserControl_Terminate() { SetGFont(nullptr); }
+void XPCommand::UserControl_Terminate() {
+    SetGFont(nullptr);
+}
 
 // g_Font is the font whose change notifications the control follows.
 void XPCommand::SetGFont(StdFontRef font) {

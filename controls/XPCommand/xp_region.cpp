@@ -9,9 +9,8 @@ namespace controls {
 
 raster::HRGN MakeRoundRegion(int W, int H) {
     const raster::RECT cuts[] = {
-        {0, 0, 2, 1},         {0, H - 1, 2, H},         {W - 2, 0, W, 1},
-        {W - 2, H - 1, W, H}, {0, 1, 1, 2},             {0, H - 2, 1, H - 1},
-        {W - 1, 1, W, 2},     {W - 1, H - 2, W, H - 1},
+        {0, 0, 2, 1}, {0, H - 1, 2, H},     {W - 2, 0, W, 1}, {W - 2, H - 1, W, H},
+        {0, 1, 1, 2}, {0, H - 2, 1, H - 1}, {W - 1, 1, W, 2}, {W - 1, H - 2, W, H - 1},
     };
     const raster::HRGN region = raster::CreateRectRgn(0, 0, W, H);
     const raster::HRGN scratch = raster::CreateRectRgn(0, 0, 0, 0);
