@@ -16,6 +16,8 @@ QString ApplicationFolder() {
     return overridden().isEmpty() ? QCoreApplication::applicationDirPath() : overridden();
 }
 
-void SetApplicationFolder(const QString& folder) { overridden() = folder; }
+void SetApplicationFolder(const QString& folder) {
+    overridden() = folder;
+}
 
 }  // namespace platform

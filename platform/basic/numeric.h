@@ -4,9 +4,12 @@
 
 namespace platform {
 
-// The BASIC runtime's general numeric test: true when the whole text converts
-// to a number (blanks around, a sign, a decimal separator, group separators and
-// an exponent are allowed).
+// The BASIC runtime's general numeric test: true when the whole text is one
+// number. Allowed: blanks (spaces, tabs) before and after, one sign in front,
+// group separators "," between digits of the whole part, one decimal point
+// and an exponent (e, E, d or D with an optional sign and at least one digit).
+// Hexadecimal and octal literals ("&H10", "&O7") count as letters and fail, as
+// do a trailing sign, parentheses and a blank between sign and digits.
 bool IsNumeric(const QString& text);
 
 }  // namespace platform

@@ -2,8 +2,29 @@
 
 #include <cmath>
 
+#include "platform/basic/runtime_error.h"
+
 namespace platform {
 
-long long RoundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long RoundHalfEven(double value) {
+    using Limits = std::numeric_limits<long long>;
+    // 2^63 is exact in a double; every double below it converts safely.
+    constexpr double kTop = 9223372036854775808.0;
+    if (std::isnan(value)) return 0;
+    if (value >= kTop) return Limits::max();
+    if (value < -kTop) return Limits::min();
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0);
+    return static_cast<long long>(below) + (up ? 1 : 0);
+}
+
+void RaiseDivisionByZero() {
+    throw RuntimeError(11, QStringLiteral("Marlquin"), QStringLiteral("除数为零"));
+}
+
+void RaiseOverflow() {
+    throw RuntimeError(6, QStringLiteral("Marlquin"), QStringLiteral("溢出"));
+}
 
 }  // namespace platform

@@ -1,20 +1,58 @@
 #include "platform/profile/profile_file.h"
 
-#include <QSettings>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <optional>
+
+#include "platform/basic/ansi.h"
+#include "platform/profile/profile_text.h"
 
 namespace platform::profile {
+namespace {
+
+// Only a regular file is read: a directory, a pipe or a device such as
+// /dev/zero would fail or never end.
+std::optional<QByteArray> readRegularFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
+// Writes a temporary file beside the target, flushes it to the disk and
+// renames it over the target: a crash or a full disk leaves the old file.
+bool replaceFile(const QString& path, const QByteArray& bytes, bool created) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    // The file holds a password in plain text.
+    if (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0)
+        return false;
+    return file.commit();
+}
+
+}  // namespace
 
 QString Read(const QString& file, const QString& section, const QString& key, int bufferSize) {
-    Q_UNUSED(bufferSize);
-    QSettings settings(file, QSettings::IniFormat);
-    return settings.value(section + "/" + key).toString();
+    if (bufferSize <= 1 || file.isEmpty()) return {};
+    const std::optional<QByteArray> text = readRegularFile(file);
+    if (!text) return {};
+    return FromAnsi(CutAnsi(StoredValue(*text, section, key), bufferSize - 1));
 }
 
 bool Write(const QString& file, const QString& section, const QString& key, const QString& value) {
-    QSettings settings(file, QSettings::IniFormat);
-    settings.setValue(section + "/" + key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (file.isEmpty() || !CanStore(section, key, value)) return false;
+    const bool created = !QFileInfo::exists(file);
+    const std::optional<QByteArray> text = created ? QByteArray() : readRegularFile(file);
+    // An existing file that cannot be read must not be replaced by a new one.
+    if (!text) return false;
+    return replaceFile(file, WithValue(*text, section, key, value), created);
 }
 
 }  // namespace platform::profile

@@ -41,7 +41,8 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, RO
 // the platform's default stretching mode (BLACKONWHITE): a destination pixel
 // takes the bitwise AND of every source pixel that falls on it when the block
 // shrinks, and source pixels are repeated when it grows. Equal sizes are a
-// plain BitBlt. Sizes that are not positive draw nothing (false).
+// plain BitBlt. Source pixels outside the source bitmap count as 0 (black).
+// Sizes that are not positive draw nothing (false).
 bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, int wSrc,
                 int hSrc, ROP rop);
 

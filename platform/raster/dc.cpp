@@ -20,11 +20,6 @@ DcObject NewContext() {
     return dc;
 }
 
-bool IsSurfaceFormat(QImage::Format format) {
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
-}
-
 // Replaces one attribute and hands back the old value.
 COLORREF Exchange(HDC dc, COLORREF DcObject::*member, COLORREF colour) {
     DcObject* object = FindDc(dc);
@@ -48,7 +43,8 @@ HDC CreateCompatibleDC(HDC reference) {
 
 HDC CreateImageDC(QImage* image) {
     if (!image) return {};
-    if (!IsSurfaceFormat(image->format())) *image = image->convertToFormat(QImage::Format_RGB32);
+    if (!detail::IsSurfaceFormat(image->format()))
+        *image = image->convertToFormat(QImage::Format_RGB32);
     DcObject dc = NewContext();
     dc.bitmap = {};
     dc.external = image;

@@ -14,10 +14,11 @@ namespace raster {
 //
 // A surface context draws straight into a QImage owned by someone else (the
 // control host's kept image, a window's background picture). It has the
-// display's colour format. The image must outlive the context, stay in one of
-// the formats RGB32, ARGB32 or ARGB32_Premultiplied (others are converted to
-// RGB32 when the context is made), and must not have a QPainter open on it
-// while a raster call runs. Pixels written through the context get alpha 255.
+// display's colour format. The image must outlive the context and must not
+// have a QPainter open on it while a raster call runs. It may be replaced or
+// resized between calls; an image in a format other than RGB32, ARGB32 or
+// ARGB32_Premultiplied is converted to RGB32 in place. Pixels written through
+// the context get alpha 255.
 
 // A memory context compatible with `reference` (or with the display when it is
 // 0). Counted; free it with DeleteDC.

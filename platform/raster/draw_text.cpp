@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
-#include <QTextLayout>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <vector>
 
@@ -47,24 +47,40 @@ QString TrimEnd(QString text) {
     return text;
 }
 
-// Breaks one paragraph at the places Unicode allows, within `width` pixels.
-void WrapParagraph(const QString& paragraph, const QFont& font, int width,
+// The places after which a line may break (Unicode rules: after blanks,
+// between Chinese characters), the end included.
+std::vector<int> BreakPlaces(const QString& paragraph) {
+    std::vector<int> places;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, paragraph);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+        places.push_back(int(at));
+    if (places.empty() || places.back() != paragraph.size())
+        places.push_back(int(paragraph.size()));
+    return places;
+}
+
+// Breaks one paragraph within `width` pixels, greedily, measuring with the
+// same whole-pixel advances as the widths it reports, so that a text drawn in
+// the rectangle it was measured to breaks the same way.
+void WrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int width,
                    std::vector<Line>& lines) {
-    const QFontMetrics metrics(font);
-    QTextLayout layout(paragraph, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(std::max(width, 0));
-    layout.endLayout();
-    // Blanks at a break vanish; those at the end of the paragraph still count.
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
-        QString text = paragraph.mid(line.textStart(), line.textLength());
-        if (i + 1 < layout.lineCount()) text = TrimEnd(text);
-        lines.push_back(Line{text, metrics.horizontalAdvance(text)});
+    const std::vector<int> places = BreakPlaces(paragraph);
+    int start = 0;
+    auto next = places.begin();
+    while (start < paragraph.size()) {
+        int end = *next;  // a first word that does not fit stays whole
+        for (auto place = next; place != places.end(); ++place) {
+            if (metrics.horizontalAdvance(TrimEnd(paragraph.mid(start, *place - start))) > width)
+                break;
+            end = *place;
+            next = place;
+        }
+        ++next;
+        const QString text = paragraph.mid(start, end - start);
+        // Blanks at a break vanish; those at the end of the paragraph still count.
+        const QString shown = end == paragraph.size() ? text : TrimEnd(text);
+        lines.push_back(Line{shown, metrics.horizontalAdvance(shown)});
+        start = end;
     }
 }
 
@@ -83,7 +99,7 @@ std::vector<Line> LayOut(const QString& text, const QFont& font, unsigned format
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (const QString& paragraph : normalised.split(QLatin1Char('\n'))) {
         if ((format & DT_WORDBREAK) && !paragraph.isEmpty())
-            WrapParagraph(paragraph, font, width, lines);
+            WrapParagraph(paragraph, metrics, width, lines);
         else
             lines.push_back(Line{paragraph, metrics.horizontalAdvance(paragraph)});
     }
@@ -109,12 +125,11 @@ void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& fo
            const QColor& colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
     const QFontMetrics metrics(font);
     QPainter painter(device);
+    painter.setClipRect(
+        QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(colour);
-    if (!(format & DT_NOCLIP))
-        painter.setClipRect(
-            QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
     int y = FirstLineY(rect, format, metrics.height() * int(lines.size()));
     for (const Line& line : lines) {
         const int x = LineX(rect, params.iLeftMargin, params.iRightMargin, format, line.width);

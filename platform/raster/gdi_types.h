@@ -7,8 +7,9 @@
 // that the drawing calls take. Everything runs on the GUI thread only.
 namespace raster {
 
-// A handle is a small positive id; 0 means "none". Ids are never reused, so a
-// stale handle is recognised instead of reaching another object.
+// A handle is a small positive id; 0 means "none". Ids count upwards and are
+// reused only after the 32-bit count wraps around, so a stale handle is
+// recognised instead of reaching another object.
 template <class Tag>
 struct Handle {
     std::uint32_t id = 0;

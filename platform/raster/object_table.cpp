@@ -26,7 +26,8 @@ Table& table() {
 
 std::uint32_t Insert(Object object, bool stock) {
     Table& t = table();
-    const std::uint32_t id = t.nextId++;
+    std::uint32_t id = 0;
+    while (id == 0 || t.entries.contains(id)) id = t.nextId++;
     if (std::holds_alternative<DcObject>(object)) t.contexts.insert(id);
     t.entries.emplace(id, Entry{std::move(object), stock});
     if (stock) ++t.stockCount;

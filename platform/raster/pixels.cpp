@@ -4,8 +4,17 @@
 
 namespace raster::detail {
 
+bool IsSurfaceFormat(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
 Target TargetOf(DcObject& dc) {
-    if (dc.external) return Target{dc.external, false};
+    if (dc.external) {
+        if (!IsSurfaceFormat(dc.external->format()))
+            *dc.external = dc.external->convertToFormat(QImage::Format_RGB32);
+        return Target{dc.external, false};
+    }
     BitmapObject* bitmap = Find<BitmapObject>(dc.bitmap.id);
     if (!bitmap) return {};
     return Target{&bitmap->image, bitmap->mono};

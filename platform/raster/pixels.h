@@ -23,6 +23,10 @@ struct Target {
     }
 };
 
+// The 32-bit formats a surface context draws on; another format of the
+// caller's image is converted to RGB32 when it is next drawn on.
+bool IsSurfaceFormat(QImage::Format format);
+
 Target TargetOf(DcObject& dc);
 // The context behind a handle and what it draws on; both null when unknown.
 DcObject* FindDc(HDC dc);

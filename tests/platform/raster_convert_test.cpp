@@ -155,5 +155,20 @@ TEST(SurfaceContext, DrawsIntoTheImage) {
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
 }
 
+// The owner may replace or resize the image between calls, even in another format.
+TEST(SurfaceContext, FollowsAReplacedImage) {
+    QImage image(2, 1, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    const HDC surface = CreateImageDC(&image);
+    EXPECT_EQ(GetPixel(surface, 1, 0), RGB(255, 255, 255));
+    image = QImage(4, 2, QImage::Format_Grayscale8);
+    image.fill(0);
+    EXPECT_EQ(DcWidth(surface), 4);
+    SetPixelV(surface, 3, 1, RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(surface, 3, 1), RGB(0, 0, 255));
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    DeleteDC(surface);
+}
+
 }  // namespace
 }  // namespace raster

@@ -67,9 +67,9 @@ TEST(CombineRgn, RoundedCornersLoseTwelvePixels) {
         {0, 0, 2, 1}, {0, h - 1, 2, h},     {w - 2, 0, w, 1}, {w - 2, h - 1, w, h},
         {0, 1, 1, 2}, {0, h - 2, 1, h - 1}, {w - 1, 1, w, 2}, {w - 1, h - 2, w, h - 1}};
     for (const RECT& cut : cuts) {
-        const HRGN piece = CreateRectRgn(cut.left, cut.top, cut.right, cut.bottom);
-        CombineRgn(scratch, shape, piece, RGN_DIFF);
-        DeleteObject(piece);
+        const HRGN corner = CreateRectRgn(cut.left, cut.top, cut.right, cut.bottom);
+        CombineRgn(scratch, shape, corner, RGN_DIFF);
+        DeleteObject(corner);
         std::swap(shape, scratch);
     }
     EXPECT_EQ(Pixels(shape, w, h),

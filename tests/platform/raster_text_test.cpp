@@ -73,20 +73,66 @@ TEST_F(DrawTextTest, MeasuringKeepsTheTopLeftAndAddsTheMargins) {
     EXPECT_EQ(Measure(QStringLiteral("游客"), -1, 0, 0).right, 4 + textWidth);
 }
 
+// A caption drawn in the rectangle it was measured to stays on the lines it
+// was measured on.
+TEST_F(DrawTextTest, MeasuredRectangleHoldsTheText) {
+    for (const char* caption :
+         {"游客登录", "注册会员登录", "评测", "个股分析", "OK", "Log in now"}) {
+        for (int pixels : {12, 13, 16}) {
+            QFont song(QStringLiteral("宋体"));
+            song.setPixelSize(pixels);
+            song.setBold(pixels == 13);
+            const HFONT font = CreateFontFromQFont(song);
+            const HFONT old = SelectObject(canvas_.dc(), font);
+            RECT measured{0, 0, 200, 0};
+            DRAWTEXTPARAMS params{20, 1, 1, 1, 0};
+            const QByteArray text = platform::ToAnsi(QString::fromUtf8(caption));
+            DrawTextExA(canvas_.dc(), text, -1, &measured, DT_CALCRECT | DT_WORDBREAK, &params);
+            RECT again = measured;
+            DrawTextExA(canvas_.dc(), text, -1, &again, DT_CALCRECT | DT_WORDBREAK, &params);
+            EXPECT_EQ(again, measured) << caption << " " << pixels;
+            SelectObject(canvas_.dc(), old);
+            DeleteObject(font);
+        }
+    }
+}
+
 TEST_F(DrawTextTest, TrailingBlanksOfTheTextAreMeasured) {
     EXPECT_GT(Measure(QStringLiteral("游客登录    "), 12).right,
               Measure(QStringLiteral("游客登录"), 8).right);
 }
 
-TEST_F(DrawTextTest, WordBreakWrapsWithinTheWidth) {
-    const QString text = QStringLiteral("abcdef ghijkl mnopqr");
-    const RECT wrapped = Measure(text, -1);
-    EXPECT_EQ(wrapped.bottom - wrapped.top, 3 * LineHeight());
-    EXPECT_LE(wrapped.right, 56);
-    const RECT single = Measure(text, -1, DT_SINGLELINE);
-    EXPECT_EQ(single.bottom - single.top, LineHeight());
-    EXPECT_GT(single.right, 56);
+// Line counts of texts broken within a width (in character cells of 12 pixels).
+struct WrapCase {
+    const char* what;
+    const char* text;
+    int cells;
+    unsigned extra;
+    int lines;
+    bool widerThanTheArea;
+};
+
+class WordBreakTest : public DrawTextTest, public ::testing::WithParamInterface<WrapCase> {};
+
+TEST_P(WordBreakTest, BreaksWhereAllowedAndOnlyWhenNeeded) {
+    const WrapCase& c = GetParam();
+    RECT rect{0, 0, c.cells * 12 + 2, 0};
+    DRAWTEXTPARAMS params{20, 1, 1, 1, 0};
+    DrawTextExA(canvas_.dc(), platform::ToAnsi(QString::fromUtf8(c.text)), -1, &rect,
+                DT_CALCRECT | DT_WORDBREAK | c.extra, &params);
+    EXPECT_EQ(rect.bottom, c.lines * LineHeight()) << c.what;
+    EXPECT_EQ(rect.right > c.cells * 12 + 2, c.widerThanTheArea) << c.what;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WordBreakTest,
+    ::testing::Values(WrapCase{"fits", "游客登录", 4, 0, 1, false},
+                      WrapCase{"between Chinese characters", "个股分析个股分析", 3, 0, 3, false},
+                      WrapCase{"at blanks", "abcdef ghijkl mnopqr", 4, 0, 3, false},
+                      WrapCase{"a long word stays whole", "abcdefghijklmnop", 2, 0, 1, true},
+                      WrapCase{"explicit line ends", "ab\r\ncd\nef", 10, 0, 3, false},
+                      WrapCase{"single line ignores both", "ab\r\ncd 个股分析个股", 2,
+                               DT_SINGLELINE, 1, true}));
 
 TEST_F(DrawTextTest, EmptyTextMeasuresNoLines) {
     EXPECT_EQ(Measure(QString(), 0).bottom, 4);
@@ -148,6 +194,26 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, PlacementTest,
     ::testing::Values(PlaceCase{"word break", DT_CENTER | DT_VCENTER | DT_WORDBREAK, false},
                       PlaceCase{"single line", DT_CENTER | DT_VCENTER | DT_SINGLELINE, true}));
+
+// The embossed caption's highlight copy: moved one pixel right and down with
+// the bottom kept, it loses its last pixel row.
+TEST_F(DrawTextTest, DrawingIsClippedToTheRectangle) {
+    canvas_.Fill(RGB(255, 255, 255));
+    RECT measured{10, 10, 110, 10};
+    DrawTextExA(canvas_.dc(), QByteArray("Hg_"), -1, &measured, DT_CALCRECT, nullptr);
+    RECT full = measured;
+    DrawTextExA(canvas_.dc(), QByteArray("Hg_"), -1, &full, 0, nullptr);
+    const QRect whole = Ink(canvas_.dc(), RGB(255, 255, 255));
+    ASSERT_EQ(whole.bottom(), measured.bottom - 1) << "the text reaches its last row";
+
+    canvas_.Fill(RGB(255, 255, 255));
+    RECT shifted{measured.left + 1, measured.top + 1, measured.right + 1, measured.bottom};
+    DrawTextExA(canvas_.dc(), QByteArray("Hg_"), -1, &shifted, 0, nullptr);
+    const QRect cut = Ink(canvas_.dc(), RGB(255, 255, 255));
+    EXPECT_EQ(cut.left(), whole.left() + 1);
+    EXPECT_EQ(cut.bottom(), measured.bottom - 1);
+    EXPECT_EQ(cut.top(), whole.top() + 1);
+}
 
 TEST_F(DrawTextTest, NothingWithoutAContextOrRectangle) {
     RECT rect{0, 0, 10, 10};

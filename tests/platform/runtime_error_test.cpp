@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "platform/basic/runtime_error.h"
+
+namespace {
+
+TEST(ErrObject, RaiseKeepsAllThreePartsAndClearEmptiesThem) {
+    platform::ErrObject& err = platform::Err();
+    err.Raise(platform::RuntimeError(-2147467259, QStringLiteral("数据源"),
+                                     QStringLiteral("找不到文件")));
+    EXPECT_EQ(&err, &platform::Err());
+    EXPECT_EQ(platform::Err().Number, -2147467259);
+    EXPECT_EQ(platform::Err().Source, QStringLiteral("数据源"));
+    EXPECT_EQ(platform::Err().Description, QStringLiteral("找不到文件"));
+    err.Clear();
+    EXPECT_EQ(platform::Err().Number, 0);
+    EXPECT_TRUE(platform::Err().Source.isEmpty());
+    EXPECT_TRUE(platform::Err().Description.isEmpty());
+}
+
+TEST(RuntimeError, WhatCarriesTheDescriptionInUtf8) {
+    const platform::RuntimeError error(6, QStringLiteral("Marlquin"), QStringLiteral("溢出"));
+    EXPECT_STREQ(error.what(), "溢出");
+}
+
+}  // namespace
