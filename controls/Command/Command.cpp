@@ -46,7 +46,9 @@ Command::Command(QWidget* parent) : ButtonControl(kCommandEvents, parent) {
     Picture1->hide();
 }
 
-raster::PicturePtr Command::Picture() const { return Picture1->Picture(); }
+raster::PicturePtr Command::Picture() const {
+    return Picture1->Picture();
+}
 
 void Command::SetPicture(raster::PicturePtr New_Picture) {
     Picture1->SetPicture(std::move(New_Picture));
@@ -54,7 +56,9 @@ void Command::SetPicture(raster::PicturePtr New_Picture) {
     PropertyChanged(QStringLiteral("Picture"));
 }
 
-raster::OLE_COLOR Command::ForeColor() const { return Surface::ForeColor(); }
+raster::OLE_COLOR Command::ForeColor() const {
+    return Surface::ForeColor();
+}
 
 void Command::SetForeColor(raster::OLE_COLOR New_ForeColor) {
     Surface::SetForeColor(New_ForeColor);
@@ -62,7 +66,9 @@ void Command::SetForeColor(raster::OLE_COLOR New_ForeColor) {
     PropertyChanged(QStringLiteral("ForeColor"));
 }
 
-bool Command::Enabled() const { return UserControl::Enabled(); }
+bool Command::Enabled() const {
+    return UserControl::Enabled();
+}
 
 void Command::SetEnabled(bool New_Enabled) {
     UserControl::SetEnabled(New_Enabled);
@@ -126,8 +132,7 @@ void Command::PrintB(QVariant& vv) {
 }
 
 void Command::PaintFrame(std::int32_t index) {
-    const int frames = FrameCount();
-    if (index < 0 || index >= frames || index > 5) return;
+    if (index < 0 || index >= FrameCount()) return;
     // A failing step (no strip to copy from) is passed over.
     try {
         Cls();

@@ -39,7 +39,6 @@ public:
     // Prints the text centred on the face in the foreground colour.
     void SetText(QVariant& Caption, QVariant& s);
 
-    void UserControl_InitProperties() override {}
     void UserControl_ReadProperties(platform::controlhost::PropertyBag& PropBag) override;
     void UserControl_WriteProperties(platform::controlhost::PropertyBag& PropBag) override;
 

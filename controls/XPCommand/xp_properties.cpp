@@ -34,7 +34,7 @@ void XPCommand::SetEnabled(bool New_Enabled) {
 // Each attribute set makes the font send its change notification, so the
 // control repaints once per attribute.
 void XPCommand::SetFont(const platform::controlhost::StdFontRef& New_Font) {
-    if (!New_Font) throw platform::controlhost::ObjectRequired();
+    if (!New_Font) throw platform::controlhost::ObjectNotSet();
     const platform::controlhost::StdFontRef from = New_Font;
     g_Font->SetName(from->Name());
     g_Font->SetSize(from->Size());

@@ -24,7 +24,7 @@ ButtonControl::ButtonControl(const ButtonEventNumbers& events, QWidget* parent)
 }
 
 ButtonFlags ButtonControl::Flags() const {
-    return ButtonFlags{g_HasFocus,   g_Pressed,    g_Hover, g_KeyHeld,
+    return ButtonFlags{g_HasFocus,   g_Pressed,   g_Hover, g_KeyHeld,
                        g_LastButton, g_LastShift, g_LastX, g_LastY};
 }
 
@@ -56,7 +56,9 @@ void ButtonControl::UserControl_AccessKeyPress(std::int16_t& KeyAscii) {
     if (Enabled() && (KeyAscii == kEnter || KeyAscii == kEscape)) (void)RaiseClick();
 }
 
-void ButtonControl::UserControl_AmbientChanged(const QString&) { Refresh(); }
+void ButtonControl::UserControl_AmbientChanged(const QString&) {
+    Refresh();
+}
 
 void ButtonControl::UserControl_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& x,
                                           float& y) {

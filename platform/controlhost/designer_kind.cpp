@@ -15,8 +15,8 @@ QVariant Prop(const QVariantMap& props, const char* name) {
 }  // namespace
 
 void PlaceFromSpec(UserControl& control, const designer::ControlSpec& spec) {
-    const QString name = spec.index >= 0 ? QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index)
-                                         : spec.name;
+    const QString name =
+        spec.index >= 0 ? QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index) : spec.name;
     control.setObjectName(spec.name);
     control.SetDisplayName(name);
     control.setGeometry(designer::PixelsOf(spec.twips));

@@ -15,8 +15,12 @@ T& Argument(const std::vector<EventArgs::Ref>& refs, int index) {
 
 }  // namespace
 
-std::int16_t& EventArgs::Integer(int index) const { return Argument<std::int16_t>(refs_, index); }
+std::int16_t& EventArgs::Integer(int index) const {
+    return Argument<std::int16_t>(refs_, index);
+}
 
-float& EventArgs::Single(int index) const { return Argument<float>(refs_, index); }
+float& EventArgs::Single(int index) const {
+    return Argument<float>(refs_, index);
+}
 
 }  // namespace platform::controlhost

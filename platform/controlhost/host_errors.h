@@ -10,7 +10,7 @@ RuntimeError Overflow();              // 6
 RuntimeError SubscriptOutOfRange();   // 9
 RuntimeError TypeMismatch();          // 13
 RuntimeError InvalidProcedureCall();  // 5
+RuntimeError ObjectNotSet();          // 91
 RuntimeError InvalidPicture();        // 481
-RuntimeError ObjectRequired();        // 91
 
 }  // namespace platform::controlhost

@@ -22,10 +22,18 @@ double PictureBox::InContainerScale(int pixels) const {
     return ConvertScale(pixels, vbPixels, container_.ScaleMode());
 }
 
-double PictureBox::Left() const { return InContainerScale(x()); }
-double PictureBox::Top() const { return InContainerScale(y()); }
-double PictureBox::Width() const { return InContainerScale(width()); }
-double PictureBox::Height() const { return InContainerScale(height()); }
+double PictureBox::Left() const {
+    return InContainerScale(x());
+}
+double PictureBox::Top() const {
+    return InContainerScale(y());
+}
+double PictureBox::Width() const {
+    return InContainerScale(width());
+}
+double PictureBox::Height() const {
+    return InContainerScale(height());
+}
 
 void PictureBox::Move(double left, double top, double width, double height) {
     const std::int16_t scale = container_.ScaleMode();

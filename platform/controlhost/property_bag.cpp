@@ -5,7 +5,9 @@
 namespace platform::controlhost {
 namespace {
 
-QString Folded(const QString& name) { return name.toCaseFolded(); }
+QString Folded(const QString& name) {
+    return name.toCaseFolded();
+}
 
 bool IsNumber(const QVariant& value) {
     switch (value.typeId()) {
@@ -52,7 +54,9 @@ void PropertyBag::WriteProperty(const QString& name, const QVariant& value,
     entries_.insert(Folded(name), Entry{name, value});
 }
 
-bool PropertyBag::Contains(const QString& name) const { return entries_.contains(Folded(name)); }
+bool PropertyBag::Contains(const QString& name) const {
+    return entries_.contains(Folded(name));
+}
 
 QVariantMap PropertyBag::ToMap() const {
     QVariantMap map;

@@ -18,7 +18,8 @@ public:
     explicit PropertyBag(const QVariantMap& stored);
 
     QVariant ReadProperty(const QString& name, const QVariant& defaultValue = {}) const;
-    void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue = {});
+    void WriteProperty(const QString& name, const QVariant& value,
+                       const QVariant& defaultValue = {});
 
     bool Contains(const QString& name) const;
     int Count() const { return static_cast<int>(entries_.size()); }

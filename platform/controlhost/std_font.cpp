@@ -94,7 +94,9 @@ QFont StdFont::ToQFont() const {
     return font;
 }
 
-StdFontRef NewDefaultFont() { return std::make_shared<StdFont>(); }
+StdFontRef NewDefaultFont() {
+    return std::make_shared<StdFont>();
+}
 
 StdFontRef CloneFont(const StdFont& font) {
     auto copy = std::make_shared<StdFont>();

@@ -23,7 +23,9 @@ QStringList LinesOf(const QString& text) {
     return plain.split(QLatin1Char('\n'));
 }
 
-int Rounded(double value) { return static_cast<int>(RoundHalfEven(value)); }
+int Rounded(double value) {
+    return static_cast<int>(RoundHalfEven(value));
+}
 
 }  // namespace
 
@@ -32,12 +34,11 @@ Surface::Surface(QWidget* window)
       kept_(QSize(0, 0), QImage::Format_RGB32),
       shown_(QSize(0, 0), QImage::Format_RGB32),
       backColor_(raster::SystemOleColor(raster::COLOR_BTNFACE)),
-      foreColor_(raster::SystemOleColor(raster::COLOR_BTNTEXT)),
-      font_(NewDefaultFont()) {
+      foreColor_(raster::SystemOleColor(raster::COLOR_BTNTEXT)) {
     keptDc_ = raster::CreateImageDC(&kept_);
     shownDc_ = raster::CreateImageDC(&shown_);
     ApplyColours();
-    ApplyFont();
+    SetFont(NewDefaultFont());
 }
 
 Surface::~Surface() {
@@ -47,7 +48,9 @@ Surface::~Surface() {
     raster::DeleteObject(dcFont_);
 }
 
-raster::HDC Surface::hDC() const { return autoRedraw_ ? keptDc_ : shownDc_; }
+raster::HDC Surface::hDC() const {
+    return autoRedraw_ ? keptDc_ : shownDc_;
+}
 
 void Surface::SetAutoRedraw(bool on) {
     // Leaving persistent drawing shows the kept image, as after a repaint.
@@ -65,13 +68,13 @@ void Surface::Cls() {
     window_->update();
 }
 
-void Surface::Redraw() { window_->update(); }
+void Surface::Redraw() {
+    window_->update();
+}
 
 void Surface::SetScaleMode(std::int16_t mode) {
     ConvertScale(0, mode, vbPixels);  // refuses an unknown mode before anything changes
     scaleMode_ = mode;
-    currentX_ = 0;
-    currentY_ = 0;
 }
 
 double Surface::ScaleWidth() const {
@@ -94,9 +97,7 @@ void Surface::SetBackColor(raster::OLE_COLOR colour) {
     backColor_ = colour;
     ApplyColours();
     // A new background colour clears the surface, as on the platform.
-    ClearImage(kept_);
-    shown_ = kept_;
-    window_->update();
+    Restart();
 }
 
 void Surface::SetForeColor(raster::OLE_COLOR colour) {
@@ -105,7 +106,7 @@ void Surface::SetForeColor(raster::OLE_COLOR colour) {
 }
 
 void Surface::SetFont(StdFontRef font) {
-    if (!font) throw InvalidProcedureCall();
+    if (!font) throw ObjectNotSet();
     QObject::disconnect(fontWatch_);
     font_ = std::move(font);
     fontWatch_ = QObject::connect(font_.get(), &StdFont::FontChanged, window_,
@@ -137,7 +138,8 @@ void Surface::Print(const QString& text) {
 double Surface::TextWidth(const QString& text) const {
     const QFontMetrics metrics(font_->ToQFont());
     int widest = 0;
-    for (const QString& line : LinesOf(text)) widest = std::max(widest, metrics.horizontalAdvance(line));
+    for (const QString& line : LinesOf(text))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
     return ConvertScale(widest, vbPixels, scaleMode_);
 }
 
@@ -174,6 +176,10 @@ void Surface::PaintPicture(const raster::PicturePtr& picture, double x1, double 
 
 void Surface::SetPicture(raster::PicturePtr picture) {
     picture_ = std::move(picture);
+    Restart();
+}
+
+void Surface::Restart() {
     ClearImage(kept_);
     shown_ = kept_;
     currentX_ = 0;
@@ -195,7 +201,9 @@ void Surface::ResizeSurface(QSize pixels) {
     window_->update();
 }
 
-void Surface::PaintSurface(QPainter& painter) const { painter.drawImage(0, 0, ShownImage()); }
+void Surface::PaintSurface(QPainter& painter) const {
+    painter.drawImage(0, 0, ShownImage());
+}
 
 void Surface::ClearImage(QImage& image) const {
     if (image.isNull()) return;

@@ -63,7 +63,8 @@ public:
     void SetForeColor(raster::OLE_COLOR colour);
 
     StdFontRef Font() const { return font_; }
-    // Draws with the given font object from now on, following its changes.
+    // Draws with the given font object from now on, following its changes;
+    // run-time error 91 for no object.
     void SetFont(StdFontRef font);
 
     double CurrentX() const { return currentX_; }
@@ -102,6 +103,8 @@ protected:
 
 private:
     QImage& Target() { return autoRedraw_ ? kept_ : shown_; }
+    // Starts the kept image afresh: BackColor, the picture, text position 0.
+    void Restart();
     void ClearImage(QImage& image) const;
     void ApplyColours();
     void ApplyFont();

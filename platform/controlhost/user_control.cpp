@@ -65,7 +65,9 @@ void UserControl::SetEventHandler(int number, EventHandler handler) {
     handlers_.insert(number, std::move(handler));
 }
 
-void UserControl::SetDisplayName(const QString& name) { ambient_.DisplayName = name; }
+void UserControl::SetDisplayName(const QString& name) {
+    ambient_.DisplayName = name;
+}
 
 void UserControl::SetAmbientFont(StdFontRef font) {
     ambient_.Font = std::move(font);
@@ -132,9 +134,13 @@ ParentInfo UserControl::Parent() const {
     return info;
 }
 
-double UserControl::Width() const { return ConvertScale(width(), vbPixels, vbTwips); }
+double UserControl::Width() const {
+    return ConvertScale(width(), vbPixels, vbTwips);
+}
 
-double UserControl::Height() const { return ConvertScale(height(), vbPixels, vbTwips); }
+double UserControl::Height() const {
+    return ConvertScale(height(), vbPixels, vbTwips);
+}
 
 void UserControl::SetWidth(double twips) {
     const int pixels = std::max(0, ToPixels(twips, vbTwips));
@@ -150,9 +156,13 @@ void UserControl::SetHeight(double twips) {
     SizeChanged();
 }
 
-bool UserControl::Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+bool UserControl::Enabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
 
-void UserControl::SetEnabled(bool enabled) { setEnabled(enabled); }
+void UserControl::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
 
 void UserControl::SetMousePointer(std::int16_t pointer) {
     mousePointer_ = pointer;
@@ -185,7 +195,9 @@ bool UserControl::RaiseEvent(int number, const EventArgs& args) {
     return !alive.isNull();
 }
 
-void UserControl::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void UserControl::DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 bool UserControl::event(QEvent* event) {
     // Enter, Esc and Space belong to the focused control, not to a window
@@ -218,11 +230,7 @@ void UserControl::SizeChanged() {
     UserControl_Resize();
 }
 
-float UserControl::ScaledX(double pixels) const {
-    return static_cast<float>(ConvertScale(pixels, vbPixels, ScaleMode()));
-}
-
-float UserControl::ScaledY(double pixels) const {
+float UserControl::Scaled(double pixels) const {
     return static_cast<float>(ConvertScale(pixels, vbPixels, ScaleMode()));
 }
 
@@ -230,8 +238,8 @@ void UserControl::mousePressEvent(QMouseEvent* event) {
     std::int16_t button = ButtonOf(event->button());
     if (button == 0) return;
     std::int16_t shift = ShiftOf(event->modifiers());
-    float x = ScaledX(event->position().x());
-    float y = ScaledY(event->position().y());
+    float x = Scaled(event->position().x());
+    float y = Scaled(event->position().y());
     UserControl_MouseDown(button, shift, x, y);
 }
 
@@ -248,8 +256,8 @@ void UserControl::mouseDoubleClickEvent(QMouseEvent* event) {
 void UserControl::mouseMoveEvent(QMouseEvent* event) {
     std::int16_t button = ButtonsOf(event->buttons());
     std::int16_t shift = ShiftOf(event->modifiers());
-    float x = ScaledX(event->position().x());
-    float y = ScaledY(event->position().y());
+    float x = Scaled(event->position().x());
+    float y = Scaled(event->position().y());
     UserControl_MouseMove(button, shift, x, y);
 }
 
@@ -257,8 +265,8 @@ void UserControl::mouseReleaseEvent(QMouseEvent* event) {
     std::int16_t button = ButtonOf(event->button());
     if (button == 0) return;
     std::int16_t shift = ShiftOf(event->modifiers());
-    float x = ScaledX(event->position().x());
-    float y = ScaledY(event->position().y());
+    float x = Scaled(event->position().x());
+    float y = Scaled(event->position().y());
     const HWND own = hWnd();
     QPointer<UserControl> alive(this);
     UserControl_MouseUp(button, shift, x, y);

@@ -154,8 +154,8 @@ private:
     void SizeChanged();
     void ApplyCursor();
     QShortcut* AccessShortcut(QShortcut* existing, bool on, int key, std::int16_t keyAscii);
-    float ScaledX(double pixels) const;
-    float ScaledY(double pixels) const;
+    // A mouse coordinate in the surface's scale units.
+    float Scaled(double pixels) const;
 
     AmbientProperties ambient_;
     QHash<int, EventHandler> handlers_;

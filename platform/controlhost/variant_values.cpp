@@ -56,7 +56,8 @@ template <class T>
 T ToWhole(const QVariant& value) {
     const double number = NumberOf(value);
     // The comparison also refuses NaN; the rounding then cannot overflow.
-    if (!(number > std::numeric_limits<T>::min() - 1.0 && number < std::numeric_limits<T>::max() + 1.0))
+    if (!(number > std::numeric_limits<T>::min() - 1.0 &&
+          number < std::numeric_limits<T>::max() + 1.0))
         throw Overflow();
     const long long rounded = RoundHalfEven(number);
     if (rounded < std::numeric_limits<T>::min() || rounded > std::numeric_limits<T>::max())
@@ -66,9 +67,13 @@ T ToWhole(const QVariant& value) {
 
 }  // namespace
 
-bool ToBoolean(const QVariant& value) { return NumberOf(value) != 0; }
+bool ToBoolean(const QVariant& value) {
+    return NumberOf(value) != 0;
+}
 
-std::int16_t ToInteger(const QVariant& value) { return ToWhole<std::int16_t>(value); }
+std::int16_t ToInteger(const QVariant& value) {
+    return ToWhole<std::int16_t>(value);
+}
 
 std::int32_t ToLong(const QVariant& value) {
     // Colours are stored as unsigned numbers (&H80000012 as 2147483666): any

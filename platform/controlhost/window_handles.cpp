@@ -41,11 +41,17 @@ HWND HandleOf(QWidget* widget) {
     return hwnd;
 }
 
-QWidget* WidgetOf(HWND hwnd) { return Table().widgets.value(hwnd); }
+QWidget* WidgetOf(HWND hwnd) {
+    return Table().widgets.value(hwnd);
+}
 
-QPoint GetCursorPos() { return QCursor::pos(); }
+QPoint GetCursorPos() {
+    return QCursor::pos();
+}
 
-HWND WindowFromPoint(QPoint screen) { return HandleOf(QApplication::widgetAt(screen)); }
+HWND WindowFromPoint(QPoint screen) {
+    return HandleOf(QApplication::widgetAt(screen));
+}
 
 HWND SetCapture(HWND hwnd) {
     const HWND previous = GetCapture();

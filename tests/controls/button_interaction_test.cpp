@@ -23,8 +23,22 @@ using platform::controlhost::vbTwips;
 // One step of a scenario, driven straight into the handlers. Coordinates are
 // pixels of the 20 x 10 probe (converted to its scale units).
 struct Step {
-    enum Op { Down, Up, Move, Dbl, KeyDown, KeyUp, KeyPress, Access, FocusIn, FocusOut,
-              TickOnProbe, TickOnChild, TickOutside, Disable } op;
+    enum Op {
+        Down,
+        Up,
+        Move,
+        Dbl,
+        KeyDown,
+        KeyUp,
+        KeyPress,
+        Access,
+        FocusIn,
+        FocusOut,
+        TickOnProbe,
+        TickOnChild,
+        TickOutside,
+        Disable
+    } op;
     int a = 0;  // button, key code or key ascii
     float x = 0;
     float y = 0;
@@ -37,11 +51,21 @@ struct Scenario {
     const char* expected;  // the log, entries joined by " | "
 };
 
-Step down(int button, float x, float y, int shift = 0) { return {Step::Down, button, x, y, shift}; }
-Step up(int button, float x, float y) { return {Step::Up, button, x, y}; }
-Step move(float x, float y, int shift = 0) { return {Step::Move, 0, x, y, shift}; }
-Step key(Step::Op op, int code) { return {op, code}; }
-Step op(Step::Op op) { return {op}; }
+Step down(int button, float x, float y, int shift = 0) {
+    return {Step::Down, button, x, y, shift};
+}
+Step up(int button, float x, float y) {
+    return {Step::Up, button, x, y};
+}
+Step move(float x, float y, int shift = 0) {
+    return {Step::Move, 0, x, y, shift};
+}
+Step key(Step::Op op, int code) {
+    return {op, code};
+}
+Step op(Step::Op op) {
+    return {op};
+}
 
 void Drive(ProbeWindow& w, const Step& step) {
     auto& probe = w.probe();
@@ -51,20 +75,51 @@ void Drive(ProbeWindow& w, const Step& step) {
     float x = step.x * w.Unit();
     float y = step.y * w.Unit();
     switch (step.op) {
-        case Step::Down: probe.UserControl_MouseDown(a, shift, x, y); break;
-        case Step::Up: probe.UserControl_MouseUp(a, shift, x, y); break;
-        case Step::Move: probe.UserControl_MouseMove(zero, shift, x, y); break;
-        case Step::Dbl: probe.UserControl_DblClick(); break;
-        case Step::KeyDown: probe.UserControl_KeyDown(a, zero); break;
-        case Step::KeyUp: probe.UserControl_KeyUp(a, zero); break;
-        case Step::KeyPress: probe.UserControl_KeyPress(a); break;
-        case Step::Access: probe.UserControl_AccessKeyPress(a); break;
-        case Step::FocusIn: probe.UserControl_EnterFocus(); break;
-        case Step::FocusOut: probe.UserControl_ExitFocus(); break;
-        case Step::TickOnProbe: w.PointerOnProbe(); probe.OverTimer_Timer(); break;
-        case Step::TickOnChild: w.PointerOnChild(); probe.OverTimer_Timer(); break;
-        case Step::TickOutside: w.PointerOnWindow(); probe.OverTimer_Timer(); break;
-        case Step::Disable: probe.SetEnabled(false); break;
+        case Step::Down:
+            probe.UserControl_MouseDown(a, shift, x, y);
+            break;
+        case Step::Up:
+            probe.UserControl_MouseUp(a, shift, x, y);
+            break;
+        case Step::Move:
+            probe.UserControl_MouseMove(zero, shift, x, y);
+            break;
+        case Step::Dbl:
+            probe.UserControl_DblClick();
+            break;
+        case Step::KeyDown:
+            probe.UserControl_KeyDown(a, zero);
+            break;
+        case Step::KeyUp:
+            probe.UserControl_KeyUp(a, zero);
+            break;
+        case Step::KeyPress:
+            probe.UserControl_KeyPress(a);
+            break;
+        case Step::Access:
+            probe.UserControl_AccessKeyPress(a);
+            break;
+        case Step::FocusIn:
+            probe.UserControl_EnterFocus();
+            break;
+        case Step::FocusOut:
+            probe.UserControl_ExitFocus();
+            break;
+        case Step::TickOnProbe:
+            w.PointerOnProbe();
+            probe.OverTimer_Timer();
+            break;
+        case Step::TickOnChild:
+            w.PointerOnChild();
+            probe.OverTimer_Timer();
+            break;
+        case Step::TickOutside:
+            w.PointerOnWindow();
+            probe.OverTimer_Timer();
+            break;
+        case Step::Disable:
+            probe.SetEnabled(false);
+            break;
     }
 }
 
@@ -108,26 +163,24 @@ const Scenario kScenarios[] = {
      "paint:P | MouseDown 1 1 5 5 | paint:- | Click | MouseUp 1 0 6 6 | "
      "paint:P | MouseDown 1 1 5 5 | paint:- | Click | MouseUp 1 0 7 7"},
     {"EnterHeldClicksOncePerPress",
-     {key(Step::KeyDown, 13), key(Step::KeyDown, 13), key(Step::KeyDown, 13),
-      key(Step::KeyUp, 13), key(Step::KeyDown, 13)},
+     {key(Step::KeyDown, 13), key(Step::KeyDown, 13), key(Step::KeyDown, 13), key(Step::KeyUp, 13),
+      key(Step::KeyDown, 13)},
      "Click | KeyDown 13 0 | KeyDown 13 0 | KeyDown 13 0 | KeyUp 13 0 | Click | KeyDown 13 0"},
     {"SpacePressesFromKeyDownToKeyUp",
      {key(Step::KeyDown, 32), key(Step::KeyPress, 32), key(Step::KeyUp, 32)},
      "paint:P | Click | KeyDown 32 0 | KeyPress 32 | paint:- | KeyUp 32 0"},
     {"KeyUpDeliveredElsewhereBlocksTheNextClick",
-     {key(Step::KeyDown, 65), key(Step::KeyDown, 13), key(Step::KeyUp, 13),
-      key(Step::KeyDown, 13)},
+     {key(Step::KeyDown, 65), key(Step::KeyDown, 13), key(Step::KeyUp, 13), key(Step::KeyDown, 13)},
      "KeyDown 65 0 | KeyDown 13 0 | KeyUp 13 0 | Click | KeyDown 13 0"},
     {"OtherKeysOnlyReportThemselves",
      {key(Step::KeyDown, 65), key(Step::KeyPress, 97), key(Step::KeyUp, 65)},
      "KeyDown 65 0 | KeyPress 97 | KeyUp 65 0"},
     {"AccessKeysClickOnlyWhileEnabled",
-     {key(Step::Access, 13), key(Step::Access, 27), key(Step::Access, 32),
-      key(Step::Access, 65), op(Step::Disable), key(Step::Access, 13), key(Step::Access, 27)},
+     {key(Step::Access, 13), key(Step::Access, 27), key(Step::Access, 32), key(Step::Access, 65),
+      op(Step::Disable), key(Step::Access, 13), key(Step::Access, 27)},
      "Click | Click"},
     {"MouseOutCarriesTheLastPressShift",
-     {move(5, 5, 1), op(Step::TickOutside), down(2, 5, 5, 4), move(5, 5, 2),
-      op(Step::TickOutside)},
+     {move(5, 5, 1), op(Step::TickOutside), down(2, 5, 5, 4), move(5, 5, 2), op(Step::TickOutside)},
      "MouseIn 1 | paint:H | MouseMove 0 1 5 5 | MouseOut 0 | paint:- | MouseDown 2 4 5 5 | "
      "MouseIn 2 | paint:H | MouseMove 0 2 5 5 | MouseOut 4 | paint:-"},
     {"FocusLossReleasesThePress",
@@ -146,11 +199,14 @@ struct Variant {
 const Variant kVariants[] = {{"Command", kCommandEvents, vbTwips},
                              {"XPCommand", kXPCommandEvents, vbPixels}};
 
-void PrintTo(const Variant& variant, std::ostream* out) { *out << variant.name; }
-void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+void PrintTo(const Variant& variant, std::ostream* out) {
+    *out << variant.name;
+}
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
+}
 
-class ButtonInteraction
-    : public ::testing::TestWithParam<std::tuple<Variant, Scenario>> {};
+class ButtonInteraction : public ::testing::TestWithParam<std::tuple<Variant, Scenario>> {};
 
 TEST_P(ButtonInteraction, RaisesEventsAndRepaintsInOrder) {
     const auto& [variant, scenario] = GetParam();
@@ -159,20 +215,21 @@ TEST_P(ButtonInteraction, RaisesEventsAndRepaintsInOrder) {
     EXPECT_EQ(w.probe().log.join(QStringLiteral(" | ")).toStdString(), scenario.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scenarios, ButtonInteraction,
-    ::testing::Combine(::testing::ValuesIn(kVariants), ::testing::ValuesIn(kScenarios)),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
-    });
+INSTANTIATE_TEST_SUITE_P(Scenarios, ButtonInteraction,
+                         ::testing::Combine(::testing::ValuesIn(kVariants),
+                                            ::testing::ValuesIn(kScenarios)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
 
 TEST(ButtonEventNumbers, FollowEachControlsDeclarationOrder) {
     const ProbeWindow command(kCommandEvents, vbTwips);
     const ProbeWindow xp(kXPCommandEvents, vbPixels);
-    const char* commandOrder[] = {"Click", "MouseDown", "MouseMove", "MouseUp", "MouseIn",
-                                  "MouseOut", "KeyDown", "KeyPress", "KeyUp"};
-    const char* xpOrder[] = {"Click", "KeyDown", "KeyPress", "KeyUp", "MouseDown",
-                             "MouseMove", "MouseUp", "MouseIn", "MouseOut"};
+    const char* commandOrder[] = {"Click",    "MouseDown", "MouseMove", "MouseUp", "MouseIn",
+                                  "MouseOut", "KeyDown",   "KeyPress",  "KeyUp"};
+    const char* xpOrder[] = {"Click",     "KeyDown", "KeyPress", "KeyUp",   "MouseDown",
+                             "MouseMove", "MouseUp", "MouseIn",  "MouseOut"};
     for (int number = 1; number <= 9; ++number) {
         EXPECT_EQ(const_cast<ProbeWindow&>(command).probe().NameOf(number).toStdString(),
                   commandOrder[number - 1]);
@@ -236,8 +293,9 @@ TEST(ButtonState, DoubleClickTakesTheCapture) {
 TEST(ButtonEvents, HandlersChangeArgumentsByReference) {
     ProbeWindow w(kCommandEvents, vbTwips);
     auto& probe = w.probe();
-    probe.SetEventHandler(kCommandEvents.MouseOut,
-                          [](const platform::controlhost::EventArgs& args) { args.Integer(0) = 7; });
+    probe.SetEventHandler(
+        kCommandEvents.MouseOut,
+        [](const platform::controlhost::EventArgs& args) { args.Integer(0) = 7; });
     Drive(w, move(5, 5));
     Drive(w, op(Step::TickOutside));
     EXPECT_EQ(probe.Flags().g_LastShift, 7);

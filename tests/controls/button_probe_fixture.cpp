@@ -11,16 +11,17 @@ using platform::controlhost::EventArgs;
 
 namespace {
 
-QString Number(float value) { return QString::number(static_cast<double>(value)); }
+QString Number(float value) {
+    return QString::number(static_cast<double>(value));
+}
 
 }  // namespace
 
-ButtonProbe::ButtonProbe(const ButtonEventNumbers& events, std::int16_t scaleMode,
-                         QWidget* parent)
+ButtonProbe::ButtonProbe(const ButtonEventNumbers& events, std::int16_t scaleMode, QWidget* parent)
     : ButtonControl(events, parent) {
     SetScaleMode(scaleMode);
-    const float unit = static_cast<float>(platform::controlhost::ConvertScale(
-        1, platform::controlhost::vbPixels, scaleMode));
+    const float unit = static_cast<float>(
+        platform::controlhost::ConvertScale(1, platform::controlhost::vbPixels, scaleMode));
     for (int number = 1; number <= 9; ++number) {
         SetEventHandler(number, [this, number, unit](const EventArgs& args) {
             QStringList entry{NameOf(number)};
@@ -73,10 +74,16 @@ ProbeWindow::ProbeWindow(const ButtonEventNumbers& events, std::int16_t scaleMod
     probe_->log.clear();
 }
 
-void ProbeWindow::PointerOnProbe() { QCursor::setPos(probe_->mapToGlobal(QPoint(10, 6))); }
+void ProbeWindow::PointerOnProbe() {
+    QCursor::setPos(probe_->mapToGlobal(QPoint(10, 6)));
+}
 
-void ProbeWindow::PointerOnChild() { QCursor::setPos(child_->mapToGlobal(QPoint(1, 1))); }
+void ProbeWindow::PointerOnChild() {
+    QCursor::setPos(child_->mapToGlobal(QPoint(1, 1)));
+}
 
-void ProbeWindow::PointerOnWindow() { QCursor::setPos(window_->mapToGlobal(QPoint(80, 50))); }
+void ProbeWindow::PointerOnWindow() {
+    QCursor::setPos(window_->mapToGlobal(QPoint(80, 50)));
+}
 
 }  // namespace controls::testing

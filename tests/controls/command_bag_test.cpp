@@ -30,29 +30,62 @@ struct LoadCase {
     QSize size;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LoadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const QString kStrip = QStringLiteral(":/images/Command/minimise.bmp");
 
 const LoadCase kLoads[] = {
     {"NothingStoredIsDisabled", {}, false, "", kButtonText, false, false, QSize(18, 13)},
     {"TitleBarInstance",
-     {{"Picture", kStrip}, {"Enabled", true}}, true, "", kButtonText, false, false,
+     {{"Picture", kStrip}, {"Enabled", true}},
+     true,
+     "",
+     kButtonText,
+     false,
+     false,
      QSize(26, 17)},
     {"KeysInAnyCase",
-     {{"picture", kStrip}, {"ENABLED", -1}, {"caption", "x"}}, true, "x", kButtonText, false,
-     false, QSize(26, 17)},
+     {{"picture", kStrip}, {"ENABLED", -1}, {"caption", "x"}},
+     true,
+     "x",
+     kButtonText,
+     false,
+     false,
+     QSize(26, 17)},
     {"ZeroIsFalseAnyOtherNumberTrue",
-     {{"Enabled", 0}, {"Status", 2}, {"Check", 1}}, false, "", kButtonText, true, true,
+     {{"Enabled", 0}, {"Status", 2}, {"Check", 1}},
+     false,
+     "",
+     kButtonText,
+     true,
+     true,
      QSize(12, 13)},
     {"TextsOfBooleansAndColours",
-     {{"Enabled", "True"}, {"Check", "False"}, {"ForeColor", "&H000000FF"}}, true, "", 0xFF,
-     false, false, QSize(18, 13)},
+     {{"Enabled", "True"}, {"Check", "False"}, {"ForeColor", "&H000000FF"}},
+     true,
+     "",
+     0xFF,
+     false,
+     false,
+     QSize(18, 13)},
     {"UnsignedSystemColour",
-     {{"Enabled", true}, {"ForeColor", 2147483663.0}}, true, "",
-     static_cast<raster::OLE_COLOR>(0x8000000Fu), false, false, QSize(18, 13)},
+     {{"Enabled", true}, {"ForeColor", 2147483663.0}},
+     true,
+     "",
+     static_cast<raster::OLE_COLOR>(0x8000000Fu),
+     false,
+     false,
+     QSize(18, 13)},
     {"StyleIsReadAndDropped",
-     {{"Enabled", true}, {"Style", 3}}, true, "", kButtonText, false, false, QSize(18, 13)},
+     {{"Enabled", true}, {"Style", 3}},
+     true,
+     "",
+     kButtonText,
+     false,
+     false,
+     QSize(18, 13)},
 };
 
 class CommandLoad : public ::testing::TestWithParam<LoadCase> {};
@@ -96,7 +129,9 @@ struct SaveCase {
     QStringList keys;
 };
 
-void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SaveCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const SaveCase kSaves[] = {
     {"NewInstanceStoresOnlyEnabled", [](Command&) {}, {"Enabled"}},

@@ -30,7 +30,9 @@ struct FaceCase {
     int frame;
 };
 
-void PrintTo(const FaceCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FaceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const FaceCase kFaces[] = {
     {"FourIdle", 4, 24, false, false, false, false, true, 0},
@@ -87,13 +89,16 @@ struct TitleStrip {
     int fourthRepeats;
 };
 
-void PrintTo(const TitleStrip& s, std::ostream* out) { *out << s.resource; }
+void PrintTo(const TitleStrip& s, std::ostream* out) {
+    *out << s.resource;
+}
 
 class TitleBarStrip : public ::testing::TestWithParam<TitleStrip> {};
 
 TEST_P(TitleBarStrip, GivesAFaceOneFrameWide) {
     const TitleStrip& s = GetParam();
-    const QImage strip = QImage(QString::fromLatin1(s.resource)).convertToFormat(QImage::Format_RGB32);
+    const QImage strip =
+        QImage(QString::fromLatin1(s.resource)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(strip.size(), QSize(s.faceWidth * 4, 17));
     CommandOnWindow w(strip);
     EXPECT_EQ(w.command->size(), QSize(s.faceWidth, 17));

@@ -13,8 +13,8 @@ namespace {
 using controls::testing::CommandOnWindow;
 using controls::testing::SolidStrip;
 
-const char* const kNames[] = {"", "Click", "MouseDown", "MouseMove", "MouseUp", "MouseIn",
-                              "MouseOut", "KeyDown", "KeyPress", "KeyUp"};
+const char* const kNames[] = {"",        "Click",    "MouseDown", "MouseMove", "MouseUp",
+                              "MouseIn", "MouseOut", "KeyDown",   "KeyPress",  "KeyUp"};
 
 // Real input on a shown Command: what reaches the holder. Mouse moves are
 // left out of the log; mouse events carry their button, shift and x in twips.
@@ -24,7 +24,9 @@ struct InputCase {
     const char* expected;
 };
 
-void PrintTo(const InputCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const InputCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const QPoint kInside(5, 5);
 
@@ -34,8 +36,7 @@ void SendKey(QWidget* widget, QEvent::Type type, int key, const QString& text, b
 }
 
 const InputCase kInputs[] = {
-    {"LeftClick",
-     [](auto& c) { QTest::mouseClick(&c, Qt::LeftButton, {}, kInside); },
+    {"LeftClick", [](auto& c) { QTest::mouseClick(&c, Qt::LeftButton, {}, kInside); },
      "MouseDown 1 0 75 | Click | MouseUp 1 0 75"},
     {"ShiftRightClick",
      [](auto& c) { QTest::mouseClick(&c, Qt::RightButton, Qt::ShiftModifier, kInside); },
