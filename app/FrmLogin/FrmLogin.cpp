@@ -1,8 +1,129 @@
 #include "app/FrmLogin/FrmLogin.h"
 
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "app/FrmLogin/MemberServer.h"
+#include "app/ImgBlt/AppWindowStyles.h"
+#include "app/Module/Module.h"
+#include "platform/forms/controls/check_box.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/shell/open_url.h"
+
+namespace {
+
+const QString kYes = QStringLiteral("1");
+
+}  // namespace
+
 FrmLogin::FrmLogin(QWidget* parent) : platform::Form(parent) {
-    setWindowTitle(QStringLiteral("Marlquin-会员登录"));
-    setFixedSize(384, 207);
+    layout_ = platform::designer::Load(this, QStringLiteral(":/designer/FrmLogin.json"));
+    Command1 = layout_.widget("Command1");
+    Command2 = layout_.widget("Command2");
+    Command3 = layout_.widget("Command3");
+    Label1 = layout_.get<platform::Label>("Label1");
+    Label2 = layout_.get<platform::Label>("Label2");
+    Label3 = layout_.get<platform::Label>("Label3");
+    Text1 = layout_.get<platform::TextBox>("Text1");
+    Text2 = layout_.get<platform::TextBox>("Text2");
+    Check1 = layout_.get<platform::CheckBox>("Check1");
+    Check2 = layout_.get<platform::CheckBox>("Check2");
+    XPCommand1 = layout_.widget("XPCommand1");
+    XPCommand2 = layout_.widget("XPCommand2");
+    Label4 = layout_.get<platform::Label>("Label4");
+    Label5 = layout_.get<platform::Label>("Label5");
+    Label6 = layout_.get<platform::Label>("Label6");
+    Timer1 = layout_.timer("Timer1");
+    ConnectEvents();
 }
 
-void FrmLogin::Form_Load() { show(); }
+void FrmLogin::ConnectEvents() {
+    using platform::designer::OnClick;
+    connect(Check1, &platform::CheckBox::Click, this, &FrmLogin::Check1_Click);
+    OnClick(Command1, [this] { Command1_Click(); });
+    OnClick(Command3, [this] { Command3_Click(); });
+    connect(Label1, &platform::Label::MouseDown, this, &FrmLogin::Label1_MouseDown);
+    connect(Label4, &platform::Label::Click, this, &FrmLogin::Label4_Click);
+    connect(Label5, &platform::Label::Click, this, &FrmLogin::Label5_Click);
+    connect(Text2, &platform::TextBox::KeyPress, this, &FrmLogin::Text2_KeyPress);
+    connect(Timer1, &QTimer::timeout, this, &FrmLogin::Timer1_Timer);
+    OnClick(XPCommand1, [this] { XPCommand1_Click(); });
+    OnClick(XPCommand2, [this] { XPCommand2_Click(); });
+}
+
+QString FrmLogin::ConfigFile() const {
+    return Module::AppPath() + QStringLiteral("Config.ini");
+}
+
+void FrmLogin::Form_Load() {
+    show();
+    ImgBlt::SetAppWindowStyles(this);
+    const QString file = ConfigFile();
+    if (Module::ReadIni("Config", "RemPwd", file) == kYes) {
+        Check1->SetValue(1);
+        Text1->setText(Module::ReadIni("Info", "UserName", file));
+        Text2->setText(Module::ReadIni("Info", "PassWord", file));
+    }
+    if (Module::ReadIni("Config", "AutoLogin", file) == kYes) {
+        Check2->SetValue(1);
+        Timer1->start();
+    }
+    Check2->setEnabled(Check1->Value() == 1);
+}
+
+void FrmLogin::Form_Unload() {
+    Timer1->stop();
+}
+
+void FrmLogin::Check1_Click() {
+    Check2->setEnabled(Check1->Value() == 1);
+}
+
+void FrmLogin::Command1_Click() {
+    showMinimized();
+}
+
+void FrmLogin::Command3_Click() {
+    Module::UnloadAllForms();
+}
+
+void FrmLogin::mousePressEvent(QMouseEvent* event) {
+    // A press that a label let through belongs to the label, not to the surface.
+    if (childAt(event->position().toPoint()) == nullptr) Form_MouseDown();
+}
+
+void FrmLogin::closeEvent(QCloseEvent* event) {
+    // The window waits on its request; it is not taken away under it.
+    if (requestRunning_) {
+        event->ignore();
+        return;
+    }
+    platform::Form::closeEvent(event);
+}
+
+void FrmLogin::Form_MouseDown() {
+    Module::DragForm(this);
+}
+
+void FrmLogin::Label1_MouseDown() {
+    Module::DragForm(this);
+}
+
+void FrmLogin::Label4_Click() {
+    platform::shell::OpenUrl(MemberServer::FindPwdUrl());
+}
+
+void FrmLogin::Label5_Click() {
+    platform::shell::OpenUrl(MemberServer::RegisterUrl());
+}
+
+void FrmLogin::Text2_KeyPress(int& keyAscii) {
+    if (keyAscii == 13) XPCommand2_Click();
+}
+
+void FrmLogin::Timer1_Timer() {
+    Timer1->stop();
+    XPCommand2_Click();
+}

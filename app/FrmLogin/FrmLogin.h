@@ -1,13 +1,72 @@
 #pragma once
 
+#include "platform/forms/designer_loader.h"
 #include "platform/forms/form.h"
+#include "platform/net/http_get.h"
 
-// The login window.
+class QTimer;
+
+namespace platform {
+class CheckBox;
+class Label;
+class TextBox;
+}  // namespace platform
+
+// The login window: a member login against the member server, or a guest
+// entry; both lead to the main window.
 class FrmLogin : public platform::Form {
     Q_OBJECT
 public:
     explicit FrmLogin(QWidget* parent = nullptr);
 
+    // The controls, under their designer names. The title-bar and login
+    // buttons are whatever kind the designer data gives them.
+    QWidget* Command1 = nullptr;
+    QWidget* Command2 = nullptr;
+    QWidget* Command3 = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::Label* Label3 = nullptr;
+    platform::TextBox* Text1 = nullptr;
+    platform::TextBox* Text2 = nullptr;
+    platform::CheckBox* Check1 = nullptr;
+    platform::CheckBox* Check2 = nullptr;
+    QWidget* XPCommand1 = nullptr;
+    QWidget* XPCommand2 = nullptr;
+    platform::Label* Label4 = nullptr;
+    platform::Label* Label5 = nullptr;
+    platform::Label* Label6 = nullptr;
+    QTimer* Timer1 = nullptr;
+
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectEvents();
+    void Check1_Click();
+    void Command1_Click();
+    void Command3_Click();
+    void Form_MouseDown();
+    void Label1_MouseDown();
+    void Label4_Click();
+    void Label5_Click();
+    void Text2_KeyPress(int& keyAscii);
+    void Timer1_Timer();
+    void XPCommand1_Click();
+    void XPCommand2_Click();
+
+    // The member login's steps (MemberLogin.cpp).
+    bool CheckInput();
+    void SetBusy(bool busy);
+    platform::net::HttpAnswer AskServer();
+    void SaveSettings();
+    void OpenMainWindow();
+
+    QString ConfigFile() const;
+
+    platform::designer::Layout layout_;
+    bool requestRunning_ = false;
 };

@@ -1,8 +1,132 @@
 #include "app/Frmmain/Frmmain.h"
 
+#include <QMouseEvent>
+
+#include "app/FrmLogin/FrmLogin.h"
+#include "app/ImgBlt/AppWindowStyles.h"
+#include "app/ImgBlt/WindowHook.h"
+#include "app/Module/Module.h"
+#include "platform/basic/numeric.h"
+#include "platform/browser/browser_pane.h"
+#include "platform/config/config_values.h"
+#include "platform/forms/controls/picture_box.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/listview/list_view.h"
+#include "platform/shell/open_url.h"
+#include "platform/tabstrip/tab_strip.h"
+#include "platform/windows/registered_messages.h"
+#include "platform/windows/window_handles.h"
+
 Frmmain::Frmmain(QWidget* parent) : platform::Form(parent) {
-    setWindowTitle(QStringLiteral("Marlquin2011"));
-    setFixedSize(799, 462);
+    layout_ = platform::designer::Load(this, QStringLiteral(":/designer/Frmmain.json"));
+    findControls();
+    connectEvents();
+    QIcon icon(QStringLiteral(":/images/app/marlquin.png"));
+    icon.addFile(QStringLiteral(":/images/app/marlquin-16.png"));
+    setWindowIcon(icon);
 }
 
-void Frmmain::Form_Load() {}
+void Frmmain::findControls() {
+    using platform::PictureBox;
+    Picture1 = layout_.get<PictureBox>("Picture1");
+    Picture2 = layout_.get<PictureBox>("Picture2");
+    Picture4 = layout_.get<PictureBox>("Picture4");
+    Picture5 = layout_.get<PictureBox>("Picture5");
+    PictureBK = layout_.get<PictureBox>("PictureBK");
+    PicLoad = layout_.get<PictureBox>("PicLoad");
+    Text1 = layout_.get<platform::TextBox>("Text1");
+    ListView1 = layout_.get<platform::ListView>("ListView1");
+    XPCommand1 = layout_.widget("XPCommand1");
+    Command1 = layout_.widget("Command1");
+    Command2 = layout_.widget("Command2");
+    Command3 = layout_.widget("Command3");
+    Label2 = layout_.widget("Label2");
+    Label7 = layout_.widget("Label7");
+    Web1 = layout_.get<platform::browser::BrowserPane>("Web1");
+    Web2 = layout_.get<platform::browser::BrowserPane>("Web2");
+    Web3 = layout_.get<platform::browser::BrowserPane>("Web3");
+    for (int i = 0; i < PageTable::kCategories; ++i) {
+        TabS1[i] = layout_.get<platform::TabStrip>("TabS1", i);
+        FlatCmd1[i] = layout_.widget("FlatCmd1", i);
+    }
+    // The selected category of the design: the button whose stored "status" is set.
+    for (const platform::designer::ControlSpec& spec : layout_.specs())
+        if (spec.name == QLatin1String("FlatCmd1") && spec.index >= 0 &&
+            spec.index < PageTable::kCategories)
+            FlatCmd1[spec.index]->setProperty("Status", spec.bag.value("status", false).toBool());
+}
+
+void Frmmain::connectEvents() {
+    using platform::designer::OnClick;
+    OnClick(Label2, [this] { Label2_Click(); });
+    OnClick(Label7, [this] { Label7_Click(); });
+    OnClick(Command1, [this] { Command1_Click(); });
+    OnClick(Command3, [this] { Command3_Click(); });
+    OnClick(XPCommand1, [this] { XPCommand1_Click(); });
+    for (int i = 0; i < PageTable::kCategories; ++i) {
+        OnClick(FlatCmd1[i], [this, i] { FlatCmd1_Click(i); });
+        connect(TabS1[i], &platform::TabStrip::Click, this,
+                [this, i](int tab) { TabS1_Click(i, tab); });
+    }
+    using platform::browser::BrowserPane;
+    connect(Web1, &BrowserPane::DownloadComplete, this, [this] { Web1_DownloadComplete(); });
+    connect(Web2, &BrowserPane::DownloadComplete, this, [this] { Web2_DownloadComplete(); });
+    connect(Web3, &BrowserPane::DownloadComplete, this, [this] { Web3_DownloadComplete(); });
+    connect(Web2, &BrowserPane::DocumentComplete, this, [this] { Web2_DocumentComplete(); });
+}
+
+void Frmmain::Form_Load() {
+    ImgBlt::SetAppWindowStyles(this);
+    ListView1->AddColumn(QStringLiteral("代码"), ListView1->Width() * 0.25);
+    ListView1->AddColumn(QStringLiteral("拼音"), ListView1->Width() * 0.28);
+    ListView1->AddColumn(QStringLiteral("名称"), ListView1->Width() * 0.33);
+    ListView1->SetHeight(1695);
+    for (int i = 0; i < PageTable::kCategories; ++i) CategoryURL[i] = PageTable::Address(i, 0);
+    BaseURL = CategoryURL[0];
+    ImgBlt::MsgTaskbarCreated =
+        platform::windows::RegisterWindowMessageA(QStringLiteral("TaskbarCreated"));
+    ImgBlt::Hook(platform::windows::HandleOf(this));
+    SysTrayAdd();
+    const QString blank = QStringLiteral("about:blank");
+    Web1->Navigate(blank);
+    Web2->Navigate(blank);
+    Web3->Navigate(blank);
+    Web1->SetSilent(true);
+    Web2->SetSilent(true);
+    Web3->SetSilent(true);
+    const QString lastId = Module::ReadIni(QStringLiteral("Config"), QStringLiteral("LastID"),
+                                           Module::AppPath() + QStringLiteral("Config.ini"));
+    if (lastId.size() == 6 && platform::IsNumeric(lastId)) Text1->setText(lastId);
+    Web3->Navigate(platform::config::MemberUrl() + QStringLiteral("Ads.html"));
+    Web1->Navigate(platform::config::IndexHost() + QStringLiteral("/zs/zs.asp"));
+    Web2->Navigate(platform::config::PageHost() + QStringLiteral("/new/ggpc/ggts/000001.shtml"));
+}
+
+void Frmmain::Form_Unload() {
+    ImgBlt::Unhook(platform::windows::HandleOf(this));
+    SysTrayDel();
+}
+
+void Frmmain::mousePressEvent(QMouseEvent*) {
+    Module::DragForm(this);
+}
+
+void Frmmain::Label2_Click() {
+    platform::shell::OpenUrl(platform::config::HomePage());
+}
+
+void Frmmain::Label7_Click() {
+    Unload();
+    FrmLogin& login = platform::Default<FrmLogin>();
+    login.Show();
+    login.Timer1->stop();
+}
+
+void Frmmain::Command1_Click() {
+    setWindowState(windowState() | Qt::WindowMinimized);
+    hide();
+}
+
+void Frmmain::Command3_Click() {
+    Module::UnloadAllForms();
+}

@@ -1,13 +1,96 @@
 #pragma once
 
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "app/Frmmain/PageTable.h"
+#include "platform/forms/designer_loader.h"
 #include "platform/forms/form.h"
 
-// The main window.
+namespace platform {
+class ListView;
+class PictureBox;
+class TabStrip;
+class TextBox;
+namespace browser {
+class BrowserPane;
+class HtmlDocument;
+}  // namespace browser
+}  // namespace platform
+
+// The main window: the code box, the evaluation panes, the category buttons
+// with their tab strips, and the shell operations of the title bar.
 class Frmmain : public platform::Form {
     Q_OBJECT
 public:
     explicit Frmmain(QWidget* parent = nullptr);
 
+    // The controls of the designer data.
+    platform::PictureBox* Picture1 = nullptr;
+    platform::PictureBox* Picture2 = nullptr;
+    platform::PictureBox* Picture4 = nullptr;
+    platform::PictureBox* Picture5 = nullptr;
+    platform::PictureBox* PictureBK = nullptr;
+    platform::PictureBox* PicLoad = nullptr;
+    platform::TextBox* Text1 = nullptr;
+    platform::ListView* ListView1 = nullptr;
+    QWidget* XPCommand1 = nullptr;
+    QWidget* Command1 = nullptr;
+    QWidget* Command2 = nullptr;
+    QWidget* Command3 = nullptr;
+    QWidget* Label2 = nullptr;
+    QWidget* Label7 = nullptr;
+    platform::browser::BrowserPane* Web1 = nullptr;
+    platform::browser::BrowserPane* Web2 = nullptr;
+    platform::browser::BrowserPane* Web3 = nullptr;
+    std::array<platform::TabStrip*, PageTable::kCategories> TabS1{};
+    std::array<QWidget*, PageTable::kCategories> FlatCmd1{};
+
+    // The address of the main pane's current sub-page, and the last one
+    // chosen in each category.
+    QString BaseURL;
+    std::array<QString, PageTable::kCategories> CategoryURL;
+
+    void TabS1_Click(int Index, int tab);
+    void FlatCmd1_Click(int Index);
+    void XPCommand1_Click();
+    void Command1_Click();
+
+    // Tray icon (Frmmain_tray.cpp).
+    std::int32_t WndProcTrayIcon(std::int32_t hWnd, std::int32_t uMsg, std::int32_t wParam,
+                                 std::int32_t lParam);
+    void SysTrayAdd();
+    void UpdateTips();
+    void SysTrayDel();
+
 protected:
     void Form_Load() override;
+    void Form_Unload() override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void findControls();
+    void connectEvents();
+
+    void Label2_Click();
+    void Label7_Click();
+    void Command3_Click();
+
+    void ShowCategory(int Index);
+    void Web1_DownloadComplete();
+    void Web2_DownloadComplete();
+    void Web3_DownloadComplete();
+    bool WM1_oncontextmenu() { return false; }
+    bool WM2_oncontextmenu() { return false; }
+    bool WM3_oncontextmenu() { return false; }
+    void Web2_DocumentComplete();
+    void BlankIndexPage(platform::browser::HtmlDocument& document);
+
+    platform::designer::Layout layout_;
+    // The panes' current documents, bound to their context-menu events.
+    QPointer<platform::browser::HtmlDocument> WM1;
+    QPointer<platform::browser::HtmlDocument> WM2;
+    QPointer<platform::browser::HtmlDocument> WM3;
 };

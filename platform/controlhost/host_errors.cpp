@@ -21,7 +21,9 @@ RuntimeError TypeMismatch() {
 RuntimeError InvalidProcedureCall() {
     return Make(5, "无效的过程调用或参数");
 }
-RuntimeError ObjectNotSet() { return Make(91, "对象变量或 With 块变量未设置"); }
+RuntimeError ObjectNotSet() {
+    return Make(91, "对象变量或 With 块变量未设置");
+}
 RuntimeError InvalidPicture() {
     return Make(481, "无效图片");
 }

@@ -1,0 +1,97 @@
+// The member login and the guest entry of the login window.
+#include "app/FrmLogin/FrmLogin.h"
+#include "app/FrmLogin/MemberServer.h"
+#include "app/Frmmain/Frmmain.h"
+#include "app/Module/Globals.h"
+#include "app/Module/Module.h"
+#include "platform/forms/controls/check_box.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/message_box.h"
+#include "platform/net/http_get.h"
+
+namespace {
+
+const QString kTitle = QStringLiteral("提示");
+
+void Inform(const QString& prompt) {
+    platform::MsgBox(prompt, platform::vbInformation, kTitle);
+}
+
+}  // namespace
+
+bool FrmLogin::CheckInput() {
+    // Neither box is trimmed: a name of blanks is sent as it is.
+    if (Text1->text().isEmpty()) {
+        Inform(QStringLiteral("请输入用户名！"));
+        Text1->setFocus();
+        return false;
+    }
+    if (Text2->text().isEmpty()) {
+        Inform(QStringLiteral("请输入密码！"));
+        Text2->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void FrmLogin::SetBusy(bool busy) {
+    Label6->setText(busy ? QStringLiteral("正在登陆...") : QString());
+    Text1->setEnabled(!busy);
+    Text2->setEnabled(!busy);
+    XPCommand1->setEnabled(!busy);
+    XPCommand2->setEnabled(!busy);
+}
+
+platform::net::HttpAnswer FrmLogin::AskServer() {
+    requestRunning_ = true;
+    const platform::net::HttpAnswer answer =
+        platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
+    requestRunning_ = false;
+    return answer;
+}
+
+void FrmLogin::XPCommand2_Click() {
+    if (!CheckInput()) return;
+    SetBusy(true);
+    const platform::net::HttpAnswer first = AskServer();
+    if (first.answered && first.body == QLatin1String("OK")) {
+        SaveSettings();
+        CurrentUser = Text1->text();
+        OpenMainWindow();
+        return;
+    }
+    // A server that cannot be reached is not asked a second time.
+    const platform::net::HttpAnswer second = first.answered ? AskServer() : first;
+    if (!second.answered)
+        Inform(QStringLiteral("无法连接会员服务器,请检查网络后重试！"));
+    else if (second.body == QLatin1String("Err2"))
+        Inform(QStringLiteral("该帐户还未激活,请登陆注册邮箱激活帐户！"));
+    else
+        Inform(QStringLiteral("用户名或密码错误！"));
+    SetBusy(false);
+}
+
+void FrmLogin::SaveSettings() {
+    const QString file = ConfigFile();
+    const bool remember = Check1->Value() == 1;
+    Module::WriteIni("Config", "RemPwd", remember ? "1" : "0", file);
+    Module::WriteIni("Info", "UserName", remember ? Text1->text() : QString(), file);
+    Module::WriteIni("Info", "PassWord", remember ? Text2->text() : QString(), file);
+    // Check2's tick counts even while Check2 is disabled.
+    Module::WriteIni("Config", "AutoLogin", Check2->Value() == 1 ? "1" : "0", file);
+}
+
+void FrmLogin::OpenMainWindow() {
+    Unload();
+    platform::Default<Frmmain>().Show();
+}
+
+void FrmLogin::XPCommand1_Click() {
+    CurrentUser.clear();
+    const QString file = ConfigFile();
+    // The remembered user name and password stay in the file.
+    Module::WriteIni("Config", "RemPwd", "0", file);
+    Module::WriteIni("Config", "AutoLogin", "0", file);
+    OpenMainWindow();
+}

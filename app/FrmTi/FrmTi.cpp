@@ -1,0 +1,66 @@
+#include "app/FrmTi/FrmTi.h"
+
+#include <QKeyEvent>
+
+#include "app/FrmLogin/FrmLogin.h"
+#include "app/Frmmain/Frmmain.h"
+#include "platform/config/config_values.h"
+#include "platform/forms/forms_collection.h"
+#include "platform/shell/open_url.h"
+
+namespace {
+
+constexpr int kEscape = 27;
+
+void unloadMainWindow() {
+    const auto loaded = platform::forms::Loaded();
+    for (platform::Form* form : loaded)
+        if (auto* main = qobject_cast<Frmmain*>(form)) main->Unload();
+}
+
+}  // namespace
+
+FrmTi::FrmTi(QWidget* parent) : platform::Form(parent) {
+    layout_ = platform::designer::Load(this, QStringLiteral(":/designer/FrmTi.json"));
+    Command1 = layout_.widget("Command1");
+    Command2 = layout_.widget("Command2");
+    Command3 = layout_.widget("Command3");
+    platform::designer::OnClick(Command1, [this] { Command1_Click(); });
+    platform::designer::OnClick(Command2, [this] { Command2_Click(); });
+    platform::designer::OnClick(Command3, [this] { Command3_Click(); });
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool FrmTi::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            int KeyAscii = kEscape;
+            Form_KeyPress(KeyAscii);
+            return KeyAscii == 0;
+        }
+    }
+    return platform::Form::eventFilter(watched, event);
+}
+
+void FrmTi::Form_KeyPress(int& KeyAscii) {
+    if (KeyAscii != kEscape) return;
+    KeyAscii = 0;
+    Unload();
+}
+
+void FrmTi::Command1_Click() {
+    Unload();
+    unloadMainWindow();
+    platform::Default<FrmLogin>().Show();
+}
+
+void FrmTi::Command2_Click() {
+    platform::shell::OpenUrl(platform::config::MemberUrl() + QStringLiteral("Register.asp"));
+    Unload();
+}
+
+void FrmTi::Command3_Click() {
+    Unload();
+}

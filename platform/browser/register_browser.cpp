@@ -1,0 +1,17 @@
+#include "platform/browser/register_browser.h"
+
+#include "platform/browser/webengine_pane.h"
+#include "platform/forms/designer_loader.h"
+
+namespace platform::browser {
+
+void RegisterWebBrowserKind() {
+    designer::RegisterKind(QStringLiteral("WebBrowser"),
+                           [](QWidget* parent, const designer::ControlSpec& spec) {
+                               auto* pane = new WebEnginePane(parent);
+                               designer::ApplyCommon(pane, spec);
+                               return pane;
+                           });
+}
+
+}  // namespace platform::browser

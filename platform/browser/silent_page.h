@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWebEnginePage>
+
+namespace platform::browser {
+
+// A page that, while silent, shows no dialog of any kind and opens no window:
+// script dialogs, sign-in and certificate questions, file choosers and
+// permission requests are all answered with "no" without asking the user.
+class SilentPage : public QWebEnginePage {
+    Q_OBJECT
+public:
+    SilentPage(QWebEngineProfile* profile, QObject* parent);
+
+    void setSilent(bool silent) { silent_ = silent; }
+    bool silent() const { return silent_; }
+
+protected:
+    QWebEnginePage* createWindow(WebWindowType type) override;
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                            const QStringList& acceptedMimeTypes) override;
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                          const QString& defaultValue, QString* result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int lineNumber, const QString& sourceID) override;
+
+private:
+    void refuseRequests();
+
+    bool silent_ = false;
+};
+
+}  // namespace platform::browser

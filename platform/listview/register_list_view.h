@@ -1,0 +1,8 @@
+#pragma once
+
+namespace platform {
+
+// Makes the list view known to the designer-data loader as kind "ListView".
+void RegisterListViewKind();
+
+}  // namespace platform

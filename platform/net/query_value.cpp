@@ -1,0 +1,11 @@
+#include "platform/net/query_value.h"
+
+#include "platform/basic/ansi.h"
+
+namespace platform::net {
+
+QByteArray QueryValue(const QString& text) {
+    return ToAnsi(text).toPercentEncoding();
+}
+
+}  // namespace platform::net

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include "page_server_fixture.h"
+#include "platform/browser/webengine_pane.h"
+#include "webengine_fixture.h"
+
+namespace {
+
+using platform::browser::WebEnginePane;
+
+const QByteArray kPage = R"(<html><head><title>t</title></head><body>
+<div id="YourId">编号 42</div>
+<a id="home" href="/index.html">首页</a>
+<a href="http://other.localhost/">别处</a>
+<p>正文</p>
+</body></html>)";
+
+class WebEnginePaneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pane.resize(400, 300);
+        pane.show();
+        QObject::connect(&pane, &WebEnginePane::DownloadComplete,
+                         [this] { events.append("download"); });
+        QObject::connect(&pane, &WebEnginePane::DocumentComplete,
+                         [this](const QString& url) { events.append("complete " + url); });
+        server.page("/page.html", kPage);
+    }
+
+    // Navigates and waits for the document-complete event.
+    bool load(const QString& url) {
+        events.clear();
+        pane.Navigate(url);
+        return WaitUntil([this] { return events.size() >= 2; });
+    }
+
+    QWebEnginePage* page() { return pane.view()->page(); }
+
+    // Clicks into the page until the page has seen a press (the engine takes
+    // input only once it has shown the page); window.presses counts them.
+    bool clickInPage(Qt::MouseButton button) {
+        QWidget* surface = pane.view()->focusProxy();
+        const QPointF at(50, 50);
+        return WaitUntil([&] {
+            QMouseEvent press(QEvent::MouseButtonPress, at, surface->mapToGlobal(at), button,
+                              button, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, surface->mapToGlobal(at), button,
+                                Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(surface, &press);
+            QCoreApplication::sendEvent(surface, &release);
+            WaitUntil([] { return false; }, 200);
+            return Evaluate(page(), "window.presses || 0").toInt() > 0;
+        });
+    }
+
+    PageServer server;
+    WebEnginePane pane;
+    QStringList events;
+};
+
+TEST_F(WebEnginePaneTest, CompletePageIsReadAsADocument) {
+    const QString url = server.base() + "/page.html";
+    ASSERT_TRUE(load(url));
+    EXPECT_EQ(events, (QStringList{"download", "complete " + url}));
+    EXPECT_EQ(pane.LocationURL(), url);
+    EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+    auto* document = pane.Document();
+    ASSERT_NE(document, nullptr);
+    auto& all = document->all();
+    QStringList tags;
+    for (int i = 0; i < all.length(); ++i) tags.append(all.item(i)->tagName());
+    EXPECT_EQ(tags, (QStringList{"HTML", "HEAD", "TITLE", "BODY", "DIV", "A", "A", "P"}));
+    EXPECT_EQ(all.item(5)->href(), server.base() + "/index.html");
+    EXPECT_EQ(all.item(4)->href(), QString());
+    EXPECT_EQ(all.item(all.length()), nullptr);
+    ASSERT_NE(document->body(), nullptr);
+    EXPECT_EQ(document->body()->all().length(), 4);
+    EXPECT_EQ(document->body()->all().item("YourId"), all.item(4));
+    EXPECT_EQ(document->body()->all().item("nothing"), nullptr);
+}
+
+TEST_F(WebEnginePaneTest, ChangesAreInThePageWhenApplyCallsBack) {
+    ASSERT_TRUE(load(server.base() + "/page.html"));
+    auto* document = pane.Document();
+    document->body()->all().item("YourId")->setInnerHTML(QString());
+    document->all().item(5)->setInnerHTML(QStringLiteral("<b>新</b>"));
+    bool done = false;
+    document->apply([&] { done = true; });
+    ASSERT_TRUE(WaitUntil([&] { return done; }));
+    const QString seen = Evaluate(page(),
+                                  "document.getElementById('YourId').innerHTML + '|' + "
+                                  "document.getElementById('home').innerHTML")
+                             .toString();
+    EXPECT_EQ(seen, QStringLiteral("|<b>新</b>"));
+}
+
+TEST_F(WebEnginePaneTest, ChangeOfAnElementThatLeftThePageIsSkipped) {
+    ASSERT_TRUE(load(server.base() + "/page.html"));
+    auto* document = pane.Document();
+    Evaluate(page(), "document.getElementById('YourId').remove()");
+    document->body()->all().item("YourId")->setInnerHTML(QString());
+    document->all().item(5)->setInnerHTML(QString());
+    bool done = false;
+    document->apply([&] { done = true; });
+    ASSERT_TRUE(WaitUntil([&] { return done; }));
+    EXPECT_EQ(Evaluate(page(), "document.getElementById('home').innerHTML").toString(), QString());
+}
+
+TEST_F(WebEnginePaneTest, NewNavigationReplacesARunningOne) {
+    server.page("/slow.html", "<html><body>slow</body></html>", 1500);
+    server.page("/fast.html", "<html><body>fast</body></html>");
+    pane.Navigate(server.base() + "/slow.html");
+    ASSERT_TRUE(WaitUntil([this] { return server.requests.contains("/slow.html"); }));
+    events.clear();
+    pane.Navigate(server.base() + "/fast.html");
+    ASSERT_TRUE(WaitUntil([this] { return events.size() >= 2; }));
+    // Long enough for the slow page to have answered.
+    WaitUntil([] { return false; }, 2500);
+    EXPECT_EQ(events, (QStringList{"download", "complete " + server.base() + "/fast.html"}));
+    EXPECT_EQ(pane.LocationURL(), server.base() + "/fast.html");
+}
+
+TEST_F(WebEnginePaneTest, SilentPaneAnswersEveryDialogWithNo) {
+    server.page("/dialogs.html", R"(<html><body><p id="r"></p><script>
+alert('a');
+window.open('/page.html');
+var results = [confirm('c'), prompt('p', 'x')];
+document.getElementById('r').textContent = results.join(',');
+</script></body></html>)");
+    int dialogs = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++dialogs;
+            modal->close();
+        }
+    });
+    closer.start(50);
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    pane.SetSilent(true);
+    ASSERT_TRUE(load(server.base() + "/dialogs.html"));
+    EXPECT_EQ(Evaluate(page(), "document.getElementById('r').textContent").toString(),
+              QStringLiteral("false,"));
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+    EXPECT_TRUE(pane.Silent());
+}
+
+TEST_F(WebEnginePaneTest, BoundHandlerCancelsThePagesContextMenu) {
+    ASSERT_TRUE(load(server.base() + "/page.html"));
+    EXPECT_FALSE(ContextMenuCancelled(page()));
+    int asked = 0;
+    pane.Document()->setContextMenuHandler([&] {
+        ++asked;
+        return false;
+    });
+    EXPECT_TRUE(ContextMenuCancelled(page()));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(pane.view()->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+TEST_F(WebEnginePaneTest, RightClickOpensNoMenu) {
+    server.page("/menu.html", R"(<html><body style="height: 300px"><script>
+window.presses = 0;
+document.addEventListener('mousedown', function () { window.presses++; });
+document.addEventListener('contextmenu', function (e) { window.menu = e.defaultPrevented; });
+</script></body></html>)");
+    ASSERT_TRUE(load(server.base() + "/menu.html"));
+    pane.Document()->setContextMenuHandler([] { return false; });
+    ASSERT_TRUE(clickInPage(Qt::RightButton));
+    ASSERT_TRUE(WaitUntil([&] { return Evaluate(page(), "window.menu").isValid(); }));
+    EXPECT_TRUE(Evaluate(page(), "window.menu").toBool());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<QMenu*>(top) && top->isVisible());
+}
+
+TEST_F(WebEnginePaneTest, SilentPaneLeavesAPageThatAsksToStay) {
+    server.page("/ask.html", R"(<html><body style="height: 300px"><script>
+window.presses = 0;
+document.addEventListener('mousedown', function () { window.presses++; });
+window.addEventListener('beforeunload', function (e) { e.preventDefault(); e.returnValue = 'x'; });
+</script></body></html>)");
+    pane.SetSilent(true);
+    ASSERT_TRUE(load(server.base() + "/ask.html"));
+    // Only a page that the user has touched may ask.
+    ASSERT_TRUE(clickInPage(Qt::LeftButton));
+    ASSERT_TRUE(load(server.base() + "/page.html"));
+    EXPECT_EQ(pane.LocationURL(), server.base() + "/page.html");
+}
+
+TEST_F(WebEnginePaneTest, DocumentThatIsNotHtmlLeavesNoDocument) {
+    server.page("/picture.svg",
+                R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"></svg>)", 0,
+                "image/svg+xml");
+    ASSERT_TRUE(load(server.base() + "/picture.svg"));
+    EXPECT_EQ(pane.Document(), nullptr);
+    EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+}
+
+TEST(WebEnginePane, PaneDestroyedWhileReadingItsPageRaisesNothing) {
+    PageServer server;
+    server.page("/page.html", kPage);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        auto* pane = new WebEnginePane;
+        int events = 0;
+        QObject::connect(pane, &WebEnginePane::DownloadComplete, [&] { ++events; });
+        bool gone = false;
+        // Destroyed right after the page has loaded, before its snapshot arrives.
+        QObject::connect(pane->view()->page(), &QWebEnginePage::loadFinished, pane, [&, pane] {
+            QTimer::singleShot(0, [&, pane] {
+                delete pane;
+                gone = true;
+            });
+        });
+        pane->Navigate(server.base() + "/page.html");
+        ASSERT_TRUE(WaitUntil([&] { return gone; }));
+        EXPECT_EQ(events, 0);
+    }
+}
+
+TEST_F(WebEnginePaneTest, FailedPageStillCompletes) {
+    ASSERT_TRUE(load(server.base() + "/missing.html"));
+    EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+}
+
+}  // namespace
