@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/mData/mData.h"
+#include "controls/register_kinds.h"
 #include "platform/browser/register_browser.h"
 #include "platform/forms/fonts.h"
 #include "platform/forms/forms_collection.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     platform::browser::RegisterWebBrowserKind();
     platform::RegisterTabStripKind();
     platform::RegisterListViewKind();
+    controls::RegisterKinds();
     mData::Main();
     if (platform::forms::Count() == 0) return 0;
     return app.exec();

@@ -1,6 +1,7 @@
 #include "app/Frmmain/Frmmain.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "app/FrmLogin/FrmLogin.h"
 #include "app/ImgBlt/AppWindowStyles.h"

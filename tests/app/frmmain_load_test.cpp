@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "app/FrmLogin/FrmLogin.h"
 #include "frmmain_fixture.h"
