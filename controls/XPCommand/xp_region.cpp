@@ -19,9 +19,9 @@ raster::HRGN MakeRoundRegion(int W, int H) {
     raster::HRGN from = region;
     raster::HRGN to = scratch;
     for (const raster::RECT& cut : cuts) {
-        const raster::HRGN piece = raster::CreateRectRgn(cut.left, cut.top, cut.right, cut.bottom);
-        raster::CombineRgn(to, from, piece, raster::RGN_DIFF);
-        raster::DeleteObject(piece);
+        const raster::HRGN hole = raster::CreateRectRgn(cut.left, cut.top, cut.right, cut.bottom);
+        raster::CombineRgn(to, from, hole, raster::RGN_DIFF);
+        raster::DeleteObject(hole);
         std::swap(from, to);
     }
     raster::DeleteObject(scratch);
