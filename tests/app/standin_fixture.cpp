@@ -60,11 +60,22 @@ bool sendAll(int fd, const QByteArray& data) {
     return true;
 }
 
-// Reads until the peer closes; false on time-out.
+// True once the headers and as many body bytes as Content-Length says are in.
+bool complete(const QByteArray& raw) {
+    const qsizetype end = raw.indexOf("\r\n\r\n");
+    if (end < 0) return false;
+    for (const QByteArray& line : raw.left(end).split('\n')) {
+        if (line.toLower().startsWith("content-length:"))
+            return raw.size() - end - 4 >= line.mid(15).trimmed().toLongLong();
+    }
+    return false;
+}
+
+// Reads until the response is complete or the peer closes; false on time-out.
 bool readAll(int fd, QByteArray& out, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     char buffer[4096];
-    for (;;) {
+    while (!complete(out)) {
         pollfd p{fd, POLLIN, 0};
         const int ready = ::poll(&p, 1, static_cast<int>(deadline.remainingTime()));
         if (ready <= 0) return false;
@@ -73,6 +84,7 @@ bool readAll(int fd, QByteArray& out, int timeoutMs) {
         if (n == 0) return true;
         out.append(buffer, n);
     }
+    return true;
 }
 
 RawResponse parseResponse(const QByteArray& raw) {

@@ -85,7 +85,8 @@ struct RawResponse {
 };
 
 // Sends "GET target HTTP/1.0" byte for byte to 127.0.0.1:port and reads the
-// response until the server closes the connection or `timeoutMs` passes.
+// response until it is complete, the server closes the connection or
+// `timeoutMs` passes.
 // Safe to call from any thread.
 RawResponse RawGet(int port, const QByteArray& target, int timeoutMs = 5000);
 // Sends `request` as it is (for malformed requests).

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
-#include "controls/register_kinds.h"
+#include "app/RegisterKinds.h"
 #include "platform/forms/fonts.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +19,6 @@ int main(int argc, char** argv) {
     // As in the program: hidden in the tray is not closed.
     app.setQuitOnLastWindowClosed(false);
     platform::InstallFontSubstitutions();
-    controls::RegisterKinds();
+    RegisterAllKinds();
     return RUN_ALL_TESTS();
 }

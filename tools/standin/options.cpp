@@ -10,6 +10,7 @@ const char* const kUsage =
     "  --log FILE          请求日志（每行: 方法 路径?查询 毫秒时间）\n"
     "  --site-domain D     指数页面中站内链接的域名（默认评测页面主机的 127.0.0.1:端口）\n"
     "  --exit-with-parent  父进程结束时随之退出\n"
+    "  --help              显示本说明\n"
     "就绪后输出一行: READY member=… page=… index=…\n";
 
 namespace {

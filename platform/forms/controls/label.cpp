@@ -12,7 +12,8 @@ void Label::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     emit MouseDown(MouseButtonOf(event), ShiftOf(event), static_cast<float>(at.x() * 15),
                    static_cast<float>(at.y() * 15));
-    QLabel::mousePressEvent(event);
+    // Taken here: a press on a label must not also reach the window below.
+    event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
