@@ -1,12 +1,14 @@
 #include "controls/register_kinds.h"
 
 #include "controls/Command/Command.h"
+#include "controls/XPCommand/XPCommand.h"
 #include "platform/controlhost/designer_kind.h"
 
 namespace controls {
 
 void RegisterKinds() {
     platform::controlhost::RegisterUserControlKind<Command>(QStringLiteral("Command"));
+    platform::controlhost::RegisterUserControlKind<XPCommand>(QStringLiteral("XPCommand"));
 }
 
 }  // namespace controls
