@@ -84,7 +84,6 @@ public:
     void g_Font_FontChanged(const QString& PropertyName);
 
     XPCommandFields Fields() const;
-    const Placement& Layout() const { return placement_; }
 
 protected:
     void ShowHoverPicture() override;

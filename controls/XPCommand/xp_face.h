@@ -28,7 +28,7 @@ void PaintButton(DrawSurface& surface, const XPFaceInputs& in, int sw, int sh);
 // a disabled control gets the disabled face whatever state and hover say.
 void DrawXPFace(DrawSurface& surface, const XPFaceInputs& in, std::uint8_t state, bool hover);
 
-// The pieces of the faces, in the order the faces draw them.
+// What the faces are drawn from, in the order the faces draw it.
 // A vertical gradient of `depth` from `base` (a real colour): line i of 1..H
 // goes to row i, or to row H - i when `bottomUp`. Nothing before the first
 // resize (H of 0).

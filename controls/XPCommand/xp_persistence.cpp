@@ -1,15 +1,10 @@
 #include "controls/XPCommand/XPCommand.h"
-#include "platform/basic/rounding.h"
 #include "platform/controlhost/picture_values.h"
 #include "platform/controlhost/variant_values.h"
-#include "platform/controlhost/window_region.h"
-#include "platform/raster/objects.h"
-#include "controls/XPCommand/xp_region.h"
 
 namespace controls {
 
 using platform::controlhost::PropertyBag;
-using platform::controlhost::StdFontRef;
 using platform::controlhost::ToBoolean;
 using platform::controlhost::ToLong;
 
@@ -20,9 +15,6 @@ constexpr raster::OLE_COLOR kForeColor = 0x404040;
 constexpr raster::OLE_COLOR kXPColorPressed = 0xE4AD89;
 constexpr raster::OLE_COLOR kXPColorHover = 0x30B3F8;
 constexpr std::int32_t kPictureSide = 16;
-// A control narrower or lower than this grows to 150 twips.
-constexpr double kMinimumPixels = 10;
-constexpr double kGrownTwips = 150;
 
 QVariant Stored(const raster::PicturePtr& picture) {
     return platform::controlhost::FromPicture(picture);
@@ -33,37 +25,6 @@ raster::PicturePtr ReadPicture(const PropertyBag& bag, const char* key) {
 }
 
 }  // namespace
-
-XPCommand::XPCommand(QWidget* parent)
-    : ButtonControl(kXPCommandEvents, parent), placementSurface_(*this) {
-    UserControl_Initialize();
-}
-
-XPCommand::~XPCommand() { UserControl_Terminate(); }
-
-void XPCommand::UserControl_Initialize() {
-    SetGFont(std::make_shared<platform::controlhost::StdFont>());
-    SetScaleMode(platform::controlhost::vbPixels);
-}
-
-void XPCommand::UserControl_Terminate() { SetGFont(nullptr); }
-
-// g_Font is the font whose change notifications the control follows.
-void XPCommand::SetGFont(StdFontRef font) {
-    QObject::disconnect(fontWatch_);
-    g_Font = std::move(font);
-    if (g_Font)
-        fontWatch_ = connect(g_Font.get(), &platform::controlhost::StdFont::FontChanged, this,
-                             &XPCommand::g_Font_FontChanged);
-}
-
-// Each fetch of the ambient font gives a font object of its own, so that the
-// control never changes the holder's font.
-StdFontRef XPCommand::AmbientFont() const {
-    const StdFontRef& ambient = Ambient().Font;
-    return ambient ? platform::controlhost::CloneFont(*ambient)
-                   : platform::controlhost::NewDefaultFont();
-}
 
 // Fields only: no repaint, no resize; the surface keeps its own colours.
 void XPCommand::UserControl_InitProperties() {
@@ -145,22 +106,6 @@ void XPCommand::UserControl_WriteProperties(PropertyBag& PropBag) {
     PropBag.WriteProperty(QStringLiteral("TransparentBG"), transparentBG_, false);
     PropBag.WriteProperty(QStringLiteral("XPColor_Pressed"), xpColorPressed_, kXPColorPressed);
     PropBag.WriteProperty(QStringLiteral("XPColor_Hover"), xpColorHover_, kXPColorHover);
-}
-
-void XPCommand::UserControl_Resize() {
-    if (ScaleWidth() < kMinimumPixels) SetWidth(kGrownTwips);
-    if (ScaleHeight() < kMinimumPixels) SetHeight(kGrownTwips);
-    W_ = static_cast<int>(platform::RoundHalfEven(ScaleWidth()));
-    H_ = static_cast<int>(platform::RoundHalfEven(ScaleHeight()));
-    MakeRoundRegion();
-    Refresh();
-}
-
-// The window owns every region it accepts; one it refuses is of no use.
-void XPCommand::MakeRoundRegion() {
-    const raster::HRGN region = controls::MakeRoundRegion(W_, H_);
-    if (platform::controlhost::SetWindowRgn(hwnd(), region, true) == 0)
-        raster::DeleteObject(region);
 }
 
 }  // namespace controls

@@ -159,12 +159,14 @@ void XPCommand::ShowHoverPicture() {
     if (pictureHover_) g_Picture = pictureHover_;
 }
 
-void XPCommand::ShowNormalPicture() { g_Picture = g_PictureNormal; }
+void XPCommand::ShowNormalPicture() {
+    g_Picture = g_PictureNormal;
+}
 
 XPCommandFields XPCommand::Fields() const {
-    return XPCommandFields{backColor_,        showBorderOnFocus_, originalPicSizeW_,
-                           originalPicSizeH_, g_PictureNormal,    W_,
-                           H_};
+    return XPCommandFields{
+        backColor_, showBorderOnFocus_, originalPicSizeW_, originalPicSizeH_, g_PictureNormal, W_,
+        H_};
 }
 
 }  // namespace controls

@@ -31,7 +31,8 @@ void XPCommand::PaintButton() {
     in.g_Pressed = g_Pressed;
     in.g_Hover = g_Hover;
     in.g_HasFocus = g_HasFocus;
-    controls::PaintButton(LineSurface(), in, static_cast<int>(platform::RoundHalfEven(ScaleWidth())),
+    controls::PaintButton(LineSurface(), in,
+                          static_cast<int>(platform::RoundHalfEven(ScaleWidth())),
                           static_cast<int>(platform::RoundHalfEven(ScaleHeight())));
 }
 

@@ -9,9 +9,8 @@ namespace controls {
 
 raster::HRGN MakeRoundRegion(int W, int H) {
     const raster::RECT cuts[] = {
-        {0, 0, 2, 1},         {0, H - 1, 2, H},         {W - 2, 0, W, 1},
-        {W - 2, H - 1, W, H}, {0, 1, 1, 2},             {0, H - 2, 1, H - 1},
-        {W - 1, 1, W, 2},     {W - 1, H - 2, W, H - 1},
+        {0, 0, 2, 1}, {0, H - 1, 2, H},     {W - 2, 0, W, 1}, {W - 2, H - 1, W, H},
+        {0, 1, 1, 2}, {0, H - 2, 1, H - 1}, {W - 1, 1, W, 2}, {W - 1, H - 2, W, H - 1},
     };
     const raster::HRGN region = raster::CreateRectRgn(0, 0, W, H);
     const raster::HRGN scratch = raster::CreateRectRgn(0, 0, 0, 0);
@@ -20,9 +19,9 @@ raster::HRGN MakeRoundRegion(int W, int H) {
     raster::HRGN from = region;
     raster::HRGN to = scratch;
     for (const raster::RECT& cut : cuts) {
-        const raster::HRGN piece = raster::CreateRectRgn(cut.left, cut.top, cut.right, cut.bottom);
-        raster::CombineRgn(to, from, piece, raster::RGN_DIFF);
-        raster::DeleteObject(piece);
+        const raster::HRGN hole = raster::CreateRectRgn(cut.left, cut.top, cut.right, cut.bottom);
+        raster::CombineRgn(to, from, hole, raster::RGN_DIFF);
+        raster::DeleteObject(hole);
         std::swap(from, to);
     }
     raster::DeleteObject(scratch);

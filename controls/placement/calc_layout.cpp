@@ -12,11 +12,14 @@ constexpr int kInset = 4;
 // DT_CALCRECT | DT_WORDBREAK | DT_VCENTER | DT_CENTER.
 constexpr unsigned kMeasureFormat = 0x415;
 
-std::int32_t WidthOf(const raster::RECT& r) { return Sub32(r.right, r.left); }
-std::int32_t HeightOf(const raster::RECT& r) { return Sub32(r.bottom, r.top); }
+std::int32_t WidthOf(const raster::RECT& r) {
+    return Sub32(r.right, r.left);
+}
+std::int32_t HeightOf(const raster::RECT& r) {
+    return Sub32(r.bottom, r.top);
+}
 
-raster::RECT Sized(std::int32_t left, std::int32_t top, std::int32_t width,
-                   std::int32_t height) {
+raster::RECT Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
     return raster::RECT{left, top, Add32(left, width), Add32(top, height)};
 }
 
@@ -25,9 +28,9 @@ raster::RECT Sized(std::int32_t left, std::int32_t top, std::int32_t width,
 void Placement::CalcLayout(const PlacementInputs& in, PlacementSurface& surface) {
     const raster::RECT client{0, 0, Sub32(Round32(surface.ScaleWidth()), 1),
                               Sub32(Round32(surface.ScaleHeight()), 1)};
-    g_ContentRect = raster::RECT{client.left + kInset, client.top + kInset,
-                                 Add32(Sub32(client.right, kInset), 1),
-                                 Add32(Sub32(client.bottom, kInset), 1)};
+    g_ContentRect =
+        raster::RECT{client.left + kInset, client.top + kInset,
+                     Add32(Sub32(client.right, kInset), 1), Add32(Sub32(client.bottom, kInset), 1)};
     if (!in.g_Picture) {
         g_CaptionRect = g_ContentRect;
         CalcCaptionRect(in, surface);
@@ -58,26 +61,26 @@ void Placement::PlacePair(const PlacementInputs& in) {
         case 0:
             g_PictureRect = Sized(Centre32(c.left, WidthOf(c), pw),
                                   Centre32(c.top, HeightOf(c), Add32(Add32(ph, kGap), ch)), pw, ph);
-            g_CaptionRect = Sized(Centre32(c.left, WidthOf(c), cw),
-                                  Add32(g_PictureRect.bottom, kGap), cw, ch);
+            g_CaptionRect =
+                Sized(Centre32(c.left, WidthOf(c), cw), Add32(g_PictureRect.bottom, kGap), cw, ch);
             break;
         case 1:
             g_PictureRect = Sized(Centre32(c.left, WidthOf(c), Add32(Add32(pw, kGap), cw)),
                                   Centre32(c.top, HeightOf(c), ph), pw, ph);
-            g_CaptionRect = Sized(Add32(g_PictureRect.right, kGap),
-                                  Centre32(c.top, HeightOf(c), ch), cw, ch);
+            g_CaptionRect =
+                Sized(Add32(g_PictureRect.right, kGap), Centre32(c.top, HeightOf(c), ch), cw, ch);
             break;
         case 2:
             g_CaptionRect = Sized(Centre32(c.left, WidthOf(c), Add32(Add32(pw, kGap), cw)),
                                   Centre32(c.top, HeightOf(c), ch), cw, ch);
-            g_PictureRect = Sized(Add32(g_CaptionRect.right, kGap),
-                                  Centre32(c.top, HeightOf(c), ph), pw, ph);
+            g_PictureRect =
+                Sized(Add32(g_CaptionRect.right, kGap), Centre32(c.top, HeightOf(c), ph), pw, ph);
             break;
         case 3:
             g_CaptionRect = Sized(Centre32(c.left, WidthOf(c), cw),
                                   Centre32(c.top, HeightOf(c), Add32(Add32(ph, kGap), ch)), cw, ch);
-            g_PictureRect = Sized(Centre32(c.left, WidthOf(c), pw),
-                                  Add32(g_CaptionRect.bottom, kGap), pw, ph);
+            g_PictureRect =
+                Sized(Centre32(c.left, WidthOf(c), pw), Add32(g_CaptionRect.bottom, kGap), pw, ph);
             break;
         default:
             break;

@@ -17,9 +17,13 @@ std::int32_t Narrow(std::int64_t value) {
 
 }  // namespace
 
-std::int32_t Add32(std::int64_t a, std::int64_t b) { return Narrow(a + b); }
+std::int32_t Add32(std::int64_t a, std::int64_t b) {
+    return Narrow(a + b);
+}
 
-std::int32_t Sub32(std::int64_t a, std::int64_t b) { return Narrow(a - b); }
+std::int32_t Sub32(std::int64_t a, std::int64_t b) {
+    return Narrow(a - b);
+}
 
 std::int32_t Round32(double value) {
     if (!(value > -2147483649.0 && value < 2147483648.0)) throw platform::controlhost::Overflow();

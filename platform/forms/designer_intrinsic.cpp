@@ -1,5 +1,6 @@
 #include "platform/forms/designer_intrinsic.h"
 
+#include <QProxyStyle>
 #include <QTimer>
 
 #include "platform/forms/controls/check_box.h"
@@ -49,10 +50,28 @@ QWidget* createLabel(QWidget* parent, const ControlSpec& spec) {
     return label;
 }
 
+// Shows a password box's own mask character instead of the style's dot.
+class PasswordCharStyle : public QProxyStyle {
+public:
+    PasswordCharStyle(QChar mask, QObject* owner) : mask_(mask) { setParent(owner); }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) return mask_.unicode();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    QChar mask_;
+};
+
 QWidget* createTextBox(QWidget* parent, const ControlSpec& spec) {
     auto* box = new TextBox(parent);
     const QString mask = spec.props.value("passwordChar").toString();
-    if (!mask.isEmpty()) box->setEchoMode(QLineEdit::Password);
+    if (!mask.isEmpty()) {
+        box->setEchoMode(QLineEdit::Password);
+        box->setStyle(new PasswordCharStyle(mask.at(0), box));
+    }
     if (spec.props.contains("maxLength")) box->setMaxLength(spec.props.value("maxLength").toInt());
     box->setText(spec.props.value("text").toString());
     return box;

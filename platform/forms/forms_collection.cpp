@@ -16,8 +16,12 @@ QList<Form*>& loaded() {
 
 QuitHandler& quitHandler() {
     static QuitHandler handler = [] {
-        // Queued, so that the unload that emptied the collection finishes first.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
+        // Queued, so that the unload that emptied the collection finishes
+        // first; a window shown right after it (the login leading to the main
+        // window) keeps the program running.
+        QTimer::singleShot(0, qApp, [] {
+            if (loaded().isEmpty()) QCoreApplication::quit();
+        });
     };
     return handler;
 }

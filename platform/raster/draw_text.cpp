@@ -125,12 +125,11 @@ void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& fo
            const QColor& colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
     const QFontMetrics metrics(font);
     QPainter painter(device);
+    painter.setClipRect(
+        QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(font);
     painter.setPen(colour);
-    if (!(format & DT_NOCLIP))
-        painter.setClipRect(
-            QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
     int y = FirstLineY(rect, format, metrics.height() * int(lines.size()));
     for (const Line& line : lines) {
         const int x = LineX(rect, params.iLeftMargin, params.iRightMargin, format, line.width);

@@ -15,7 +15,6 @@ constexpr unsigned DT_VCENTER = 0x0004;
 constexpr unsigned DT_BOTTOM = 0x0008;
 constexpr unsigned DT_WORDBREAK = 0x0010;
 constexpr unsigned DT_SINGLELINE = 0x0020;
-constexpr unsigned DT_NOCLIP = 0x0100;
 constexpr unsigned DT_CALCRECT = 0x0400;
 
 // Margins in pixels. The tab length is kept but tabs are not expanded (no
@@ -50,9 +49,9 @@ struct DRAWTEXTPARAMS {
 // rect.bottom to top + the height of all lines.
 //
 // Drawing uses the context's text colour, without filling the background and
-// without anti-aliasing, and is clipped to the rectangle (unless DT_NOCLIP is
-// given) and to the context's bitmap. Returns the height of the text (0 for
-// an unknown context or a missing rectangle).
+// without anti-aliasing, and is clipped to the rectangle (margins included), so
+// a rectangle one pixel shorter than the text cuts off its last pixel row. Returns the height of
+// the text (0 for an unknown context or a missing rectangle).
 int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
                 DRAWTEXTPARAMS* params);
 

@@ -5,7 +5,6 @@
 
 #include "app/Module/Globals.h"
 #include "app/Module/Module.h"
-#include "controls/register_kinds.h"
 #include "platform/basic/app_folder.h"
 #include "platform/listview/register_list_view.h"
 #include "platform/tabstrip/register_tab_strip.h"
@@ -22,7 +21,6 @@ void MainWindowTest::SetUp() {
     RegisterFakePaneKind();
     platform::RegisterTabStripKind();
     platform::RegisterListViewKind();
-    controls::RegisterKinds();
     oldBox_ =
         platform::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
             boxes.append(prompt + '|' + QString::number(style) + '|' + title);

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/Frmmain/Frmmain.h"
-#include "fake_pane_fixture.h"
+#include "support/fake_pane.h"
 #include "platform/forms/forms_collection.h"
 #include "platform/forms/message_box.h"
 #include "platform/shell/open_url.h"

@@ -32,7 +32,7 @@ bool busyState(const FrmLogin* form) {
 void LoginTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     oldMemberUrl_ = qgetenv("MARLQUIN_MEMBER_URL");
-    qputenv("MARLQUIN_MEMBER_URL", kMemberUrl);
+    qputenv("MARLQUIN_MEMBER_URL", kLoginMemberUrl);
     platform::SetApplicationFolder(dir_.path());
     oldBoxes_ =
         platform::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {

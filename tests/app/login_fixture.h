@@ -16,7 +16,7 @@
 #include "platform/shell/open_url.h"
 
 // The member server's base URL during a test.
-inline constexpr char kMemberUrl[] = "http://member.login-test.example/velmora/";
+inline constexpr char kLoginMemberUrl[] = "http://member.login-test.example/velmora/";
 
 // One message box as the window showed it, with the window's state then.
 struct ShownBox {

@@ -158,7 +158,7 @@ TEST_F(LoginTest, BlankNameAndPasswordAreSent) {
     Answer({Body("OK")});
     Click(form.XPCommand2);
     ASSERT_EQ(requests_.size(), 1);
-    EXPECT_EQ(requests_[0].url.toEncoded(), QByteArray(kMemberUrl) + "login.asp?u=%20%20&p=%20");
+    EXPECT_EQ(requests_[0].url.toEncoded(), QByteArray(kLoginMemberUrl) + "login.asp?u=%20%20&p=%20");
     EXPECT_EQ(CurrentUser, QStringLiteral("  "));
 }
 

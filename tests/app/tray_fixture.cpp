@@ -5,7 +5,6 @@
 #include <QMenu>
 
 #include "app/Module/Module.h"
-#include "controls/register_kinds.h"
 #include "platform/windows/window_handles.h"
 #include "platform/windows/window_proc.h"
 
@@ -18,7 +17,6 @@ bool RecordingTray::NotifyIcon(std::uint32_t message,
 }
 
 void MainWindowTrayTest::SetUp() {
-    controls::RegisterKinds();
     passedOn.clear();
     oldTray_ = platform::shell::SetTrayShell(&tray);
     oldPopup_ = SetPopupMenuHandler([this](QMenu& menu, const QPoint&) {

@@ -16,7 +16,9 @@ namespace {
 
 using xptest::XPOnWindow;
 
-QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b); }
+QRgb Rgb(int r, int g, int b) {
+    return qRgb(r, g, b);
+}
 
 QRgb Shown(const controls::XPCommand& control, int x, int y) {
     return control.ShownImage().pixel(x, y) | 0xFF000000u;
@@ -78,8 +80,7 @@ TEST(XPCommandShown, RepaintsLeaveNoRasterObjectsBehind) {
     QImage art(16, 16, QImage::Format_ARGB32);
     art.fill(QColor(0, 0, 255, 255));
     on.control->SetPictureSize(1);
-    for (const auto& picture :
-         {raster::PictureFromImage(art), raster::IconPictureFromImage(art)}) {
+    for (const auto& picture : {raster::PictureFromImage(art), raster::IconPictureFromImage(art)}) {
         on.control->SetPicture(picture);
         const std::size_t before = raster::LiveObjectCount();
         for (int i = 0; i < 5000; ++i) {
@@ -111,7 +112,8 @@ TEST(XPCommandKind, DesignerDataMakesALoadedButtonThatClicks) {
     spec.name = QStringLiteral("XPCommand2");
     spec.kind = QStringLiteral("XPCommand");
     spec.twips = QRect(3960, 2160, 1575, 375);
-    spec.bag = {{"_extentx", 2778}, {"_extenty", 661},
+    spec.bag = {{"_extentx", 2778},
+                {"_extenty", 661},
                 {"Caption", QStringLiteral("注册会员登录      ")},
                 {"Font", QVariantMap{{"name", QStringLiteral("宋体")}, {"size", 9}}}};
     auto* button = qobject_cast<controls::XPCommand*>(factory(&window, spec));

@@ -69,9 +69,8 @@ TEST_P(GradientRows, MiddleColumnCarriesTheGradientLines) {
     const float step = controls::GradientStep(c.depth, c.height);
     for (int y = 3; y <= c.height - 4; ++y) {
         const int line = c.bottomUp ? c.height - y : y;
-        const auto expected = static_cast<COLORREF>(
-            controls::ShiftColor(static_cast<std::int32_t>(c.base),
-                                 controls::GradientAmount(step, line)));
+        const auto expected = static_cast<COLORREF>(controls::ShiftColor(
+            static_cast<std::int32_t>(c.base), controls::GradientAmount(step, line)));
         EXPECT_EQ(surface.Pixel(W / 2, y), expected) << "row " << y;
     }
 }
@@ -160,8 +159,7 @@ TEST(XPFacePixels, BordersFollowASystemColour) {
         Paint(surface, in);
         const int top = face == Face::Hover ? 200 : 65;
         EXPECT_EQ(surface.Pixel(1, 5), static_cast<COLORREF>(highlight));
-        EXPECT_EQ(surface.Pixel(5, 1),
-                  static_cast<COLORREF>(controls::ShiftColor(highlight, top)));
+        EXPECT_EQ(surface.Pixel(5, 1), static_cast<COLORREF>(controls::ShiftColor(highlight, top)));
     }
 }
 
@@ -197,9 +195,9 @@ TEST(XPFaceChoice, EveryCombinationOfTheFourFlags) {
         in.g_Pressed = bits & 2;
         in.g_Hover = bits & 4;
         in.g_HasFocus = bits & 8;
-        const Face expected = !in.Enabled   ? Face::Disabled
-                              : in.g_Pressed ? Face::Pressed
-                              : in.g_Hover   ? Face::Hover
+        const Face expected = !in.Enabled     ? Face::Disabled
+                              : in.g_Pressed  ? Face::Pressed
+                              : in.g_Hover    ? Face::Hover
                               : in.g_HasFocus ? Face::Focus
                                               : Face::Normal;
         xptest::ImageSurface surface(W, H, kSentinel);
@@ -262,9 +260,9 @@ TEST(XPRegion, CutsThreePixelsAtEachCorner) {
         EXPECT_EQ(raster::LiveObjectCount(), before + 1) << "only the region itself is left";
         const QRegion shape = raster::RegionToQRegion(region);
         raster::DeleteObject(region);
-        const QPoint outside[] = {{0, 0},         {1, 0},         {0, 1},         {W - 1, 0},
-                                  {W - 2, 0},     {W - 1, 1},     {0, H - 1},     {1, H - 1},
-                                  {0, H - 2},     {W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}};
+        const QPoint outside[] = {{0, 0},     {1, 0},         {0, 1},         {W - 1, 0},
+                                  {W - 2, 0}, {W - 1, 1},     {0, H - 1},     {1, H - 1},
+                                  {0, H - 2}, {W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}};
         int missing = 0;
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x) missing += shape.contains(QPoint(x, y)) ? 0 : 1;

@@ -29,17 +29,17 @@ struct StartCase {
     QVariant whenLoaded;
 };
 
-void PrintTo(const StartCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const StartCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 const StartCase kStarts[] = {
     {"PictureSize", [](XPProbe& c) { return QVariant(c.PictureSize()); }, 2, 1},
     {"PictureHover", [](XPProbe& c) { return QVariant(Describe(c.PictureHover())); }, "empty",
      "nothing"},
-    {"g_PictureNormal",
-     [](XPProbe& c) { return QVariant(Describe(c.Fields().g_PictureNormal)); }, "empty",
-     "nothing"},
-    {"Picture", [](XPProbe& c) { return QVariant(Describe(c.Picture())); }, "nothing",
-     "nothing"},
+    {"g_PictureNormal", [](XPProbe& c) { return QVariant(Describe(c.Fields().g_PictureNormal)); },
+     "empty", "nothing"},
+    {"Picture", [](XPProbe& c) { return QVariant(Describe(c.Picture())); }, "nothing", "nothing"},
     {"OriginalPicSizeW", [](XPProbe& c) { return QVariant(c.Fields().OriginalPicSizeW); }, 0, 16},
     {"OriginalPicSizeH", [](XPProbe& c) { return QVariant(c.Fields().OriginalPicSizeH); }, 0, 16},
     {"PictureWidth", [](XPProbe& c) { return QVariant(c.PictureWidth()); }, 16, 16},
@@ -53,8 +53,7 @@ const StartCase kStarts[] = {
      true},
     {"XPColor_Pressed", [](XPProbe& c) { return QVariant(c.XPColor_Pressed()); }, 0xE4AD89,
      0xE4AD89},
-    {"XPColor_Hover", [](XPProbe& c) { return QVariant(c.XPColor_Hover()); }, 0x30B3F8,
-     0x30B3F8},
+    {"XPColor_Hover", [](XPProbe& c) { return QVariant(c.XPColor_Hover()); }, 0x30B3F8, 0x30B3F8},
     {"MaskColor", [](XPProbe& c) { return QVariant(c.MaskColor()); }, 0, 0},
     {"TransparentBG", [](XPProbe& c) { return QVariant(c.TransparentBG()); }, false, false},
     {"Enabled", [](XPProbe& c) { return QVariant(c.Enabled()); }, true, true},
@@ -137,8 +136,8 @@ TEST(XPCommandSave, StoredValuesAreConvertedByTheRuntimeRules) {
     EXPECT_FALSE(on.control->Fields().ShowBorderOnFocus);
     EXPECT_EQ(on.control->MousePointer(), 99);
     EXPECT_EQ(KeysOf(on.control->Save()),
-              (QStringList{"Enabled", "Font", "MousePointer", "ShowBorderOnFocus",
-                           "TransparentBG", "XPColor_Hover"}));
+              (QStringList{"Enabled", "Font", "MousePointer", "ShowBorderOnFocus", "TransparentBG",
+                           "XPColor_Hover"}));
 }
 
 // --- round trip ------------------------------------------------------------------

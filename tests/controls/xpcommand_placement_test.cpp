@@ -28,7 +28,9 @@ std::string Show(const RECT& r) {
            "," + std::to_string(r.bottom);
 }
 
-raster::PicturePtr Bitmap(const Rows& rows) { return raster::PictureFromImage(ImageOf(rows)); }
+raster::PicturePtr Bitmap(const Rows& rows) {
+    return raster::PictureFromImage(ImageOf(rows));
+}
 
 PlacementInputs WithPicture(const raster::PicturePtr& picture, int drawnW, int drawnH) {
     PlacementInputs in;
@@ -198,9 +200,9 @@ TEST(PlacementCaption, DisabledCaptionIsAHighlightCopyUnderAShadowCopy) {
         for (int x = 0; x < 60; ++x) {
             const bool inGlyph = mask.pixel(x, y) != mask.pixel(0, 0);
             const bool belowRight = x > 0 && y > 0 && mask.pixel(x - 1, y - 1) != mask.pixel(0, 0);
-            const raster::COLORREF expected = inGlyph                     ? shadow
+            const raster::COLORREF expected = inGlyph                    ? shadow
                                               : belowRight && y < bottom ? highlight
-                                                                          : kGrey;
+                                                                         : kGrey;
             EXPECT_EQ(embossed.Pixel(x, y), expected) << x << "," << y;
         }
 }
@@ -243,22 +245,64 @@ struct PictureCase {
 
 const PictureCase kPictures[] = {
     {"enabled bitmap leaves out its mask colour",
-     {"rgb", "bgr"}, false, true, 3, 2, 3, 2, raster::RGB(0, 255, 0),
+     {"rgb", "bgr"},
+     false,
+     true,
+     3,
+     2,
+     3,
+     2,
+     raster::RGB(0, 255, 0),
      {"r-b-", "b-r-", "----"}},
     {"enabled bitmap scaled to the drawn size",
-     {"rg", "br"}, false, true, 4, 4, 2, 2, raster::RGB(0, 255, 0),
+     {"rg", "br"},
+     false,
+     true,
+     4,
+     4,
+     2,
+     2,
+     raster::RGB(0, 255, 0),
      {"rr---", "rr---", "bbrr-", "bbrr-", "-----"}},
     {"a larger hover bitmap is cut to the picture's own size",
-     {"rbr", "brb", "rrr"}, false, true, 2, 2, 2, 2, raster::RGB(0, 255, 0),
+     {"rbr", "brb", "rrr"},
+     false,
+     true,
+     2,
+     2,
+     2,
+     2,
+     raster::RGB(0, 255, 0),
      {"rb-", "br-", "---"}},
     {"a smaller hover bitmap is padded with black, which mask 0 leaves out",
-     {"r"}, false, true, 2, 2, 2, 2, 0,
+     {"r"},
+     false,
+     true,
+     2,
+     2,
+     2,
+     2,
+     0,
      {"r--", "---", "---"}},
     {"disabled bitmap is embossed, its mask colour left out",
-     {"rgb", "ggr"}, false, false, 3, 2, 3, 2, raster::RGB(0, 255, 0),
+     {"rgb", "ggr"},
+     false,
+     false,
+     3,
+     2,
+     3,
+     2,
+     raster::RGB(0, 255, 0),
      {"s-s-", "-hsh", "---h"}},
     {"disabled icon is embossed over black, the black left out",
-     {"r  ", " rr", "   "}, true, false, 3, 3, 3, 3, 0,
+     {"r  ", " rr", "   "},
+     true,
+     false,
+     3,
+     3,
+     3,
+     3,
+     0,
      {"s---", "-ss-", "--h-", "----"}},
 };
 
@@ -300,7 +344,8 @@ TEST(PlacementPicture, EnabledIconIsPaintedByTheSurfaceStretchedToItsArea) {
 }
 
 TEST(PlacementPicture, NothingAndEmptyPicturesDrawNothing) {
-    for (const raster::PicturePtr& picture : {raster::PicturePtr(), raster::Picture::CreateEmpty()}) {
+    for (const raster::PicturePtr& picture :
+         {raster::PicturePtr(), raster::Picture::CreateEmpty()}) {
         PlacementInputs in;
         in.g_Picture = picture;
         ImageSurface surface(20, 12, kGrey);

@@ -28,7 +28,9 @@ struct MemberCase {
     int repaints;
 };
 
-void PrintTo(const MemberCase& c, std::ostream* out) { *out << c.member; }
+void PrintTo(const MemberCase& c, std::ostream* out) {
+    *out << c.member;
+}
 
 const MemberCase kMembers[] = {
     {"XPColor_Pressed", [](XPProbe& c) { c.SetXPColor_Pressed(0xFF); }, "XPColor_Pressed", 0},
@@ -75,9 +77,9 @@ INSTANTIATE_TEST_SUITE_P(All, XPCommandMembers, ::testing::ValuesIn(kMembers),
 
 struct PictureSizeCase {
     const char* what;
-    int pictureSize;                                 // set before the picture
+    int pictureSize;  // set before the picture
     std::function<raster::PicturePtr()> picture;
-    int ownW, ownH;    // OriginalPicSizeW and H afterwards
+    int ownW, ownH;      // OriginalPicSizeW and H afterwards
     int drawnW, drawnH;  // PictureWidth and Height afterwards
 };
 
@@ -204,8 +206,11 @@ TEST(XPCommandRefusals, FontCopiesSixAttributesAndRefusesNoFont) {
 TEST(XPCommandResize, UnderTenPixelsGrowsTo150Twips) {
     const struct {
         QSize set, expected;
-    } cases[] = {{{5, 5}, {10, 10}},   {{5, 30}, {10, 30}}, {{30, 9}, {30, 10}},
-                 {{10, 10}, {10, 10}}, {{89, 25}, {89, 25}}};
+    } cases[] = {{{5, 5}, {10, 10}},
+                 {{5, 30}, {10, 30}},
+                 {{30, 9}, {30, 10}},
+                 {{10, 10}, {10, 10}},
+                 {{89, 25}, {89, 25}}};
     for (const auto& c : cases) {
         XPOnWindow on(60, 20, nullptr);
         on.control->resize(c.set);

@@ -38,9 +38,13 @@ void ImageSurface::PaintPicture(const raster::PicturePtr& picture, float x, floa
         {picture, {x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight}});
 }
 
-void ImageSurface::Fill(raster::COLORREF colour) { image_.fill(raster::ToQColor(colour)); }
+void ImageSurface::Fill(raster::COLORREF colour) {
+    image_.fill(raster::ToQColor(colour));
+}
 
-raster::COLORREF ImageSurface::Pixel(int x, int y) const { return raster::GetPixel(dc_, x, y); }
+raster::COLORREF ImageSurface::Pixel(int x, int y) const {
+    return raster::GetPixel(dc_, x, y);
+}
 
 const std::map<char, raster::COLORREF>& Legend() {
     static const std::map<char, raster::COLORREF> legend = {
@@ -61,9 +65,8 @@ QImage ImageOf(const Rows& rows) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const char symbol = rows[y][x];
-            image.setPixelColor(x, y,
-                                symbol == ' ' ? QColor(0, 0, 0, 0)
-                                              : raster::ToQColor(Legend().at(symbol)));
+            image.setPixelColor(
+                x, y, symbol == ' ' ? QColor(0, 0, 0, 0) : raster::ToQColor(Legend().at(symbol)));
         }
     return image;
 }

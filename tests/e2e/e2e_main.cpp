@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "app/RegisterKinds.h"
 #include "platform/forms/fonts.h"
 
 int main(int argc, char** argv) {
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     // As in the program: hidden in the tray is not closed.
     app.setQuitOnLastWindowClosed(false);
     platform::InstallFontSubstitutions();
+    RegisterAllKinds();
     return RUN_ALL_TESTS();
 }

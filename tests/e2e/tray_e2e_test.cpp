@@ -8,7 +8,6 @@
 
 #include "app/Frmmain/Frmmain.h"
 #include "app/Module/Module.h"
-#include "controls/register_kinds.h"
 #include "desktop_fixture.h"
 #include "platform/forms/forms_collection.h"
 
@@ -67,7 +66,6 @@ QPoint itemCentre(QMenu& menu, const QString& text) {
 TEST(TrayOnTheDesktop, IconRestoresTheWindowSurvivesTheHostAndItsMenuEndsTheProgram) {
     int quits = 0;
     const auto oldQuit = platform::forms::SetQuitHandler([&quits] { ++quits; });
-    controls::RegisterKinds();
     desktop::TrayHost host;
     ASSERT_TRUE(host.Start()) << "trayer did not take the tray";
 

@@ -1,4 +1,4 @@
-#include "fake_pane_fixture.h"
+#include "support/fake_pane.h"
 
 #include <numeric>
 
