@@ -1,9 +1,9 @@
-#include <QTimer>
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "app/FrmLogin/FrmLogin.h"
 #include "frmmain_fixture.h"
