@@ -27,6 +27,13 @@ QString fillDatabase(QSqlDatabase& db, const QList<StockRow>& rows) {
         query.addBindValue(row.name);
         if (!query.exec()) return query.lastError().text();
     }
+    // The lookup matches the start of a field with LIKE, which ignores the
+    // case of Latin letters; an index in that collation lets SQLite seek to
+    // the matching rows instead of reading the whole table.
+    for (const char* column : {"pNumber", "pPY", "pName"})
+        if (!query.exec(QStringLiteral("create index pList_%1 on pList (%1 collate nocase)")
+                            .arg(QLatin1String(column))))
+            return query.lastError().text();
     if (!db.commit()) return db.lastError().text();
     return {};
 }
