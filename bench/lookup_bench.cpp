@@ -13,6 +13,7 @@
 #include <map>
 
 #include "app/Frmmain/Frmmain.h"
+#include "app/Module/Module.h"
 #include "app/mData/mData.h"
 #include "platform/basic/app_folder.h"
 #include "platform/browser/browser_pane.h"
@@ -77,6 +78,13 @@ Frmmain& mainWindow() {
         platform::RegisterListViewKind();
         Frmmain* created = &platform::Default<Frmmain>();
         created->Show();
+        // The window and the connection go before the application does.
+        qAddPostRoutine([] {
+            Module::UnloadAllForms();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            mData::Rs.reset();
+            mData::Conn.reset();
+        });
         return created;
     }();
     return *window;

@@ -14,8 +14,7 @@ int ListLines::columnCount(const QModelIndex& parent) const {
 
 QVariant ListLines::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= published_) return {};
-    const QStringList& line = lines_[index.row()];
-    return index.column() < line.size() ? line[index.column()] : QString();
+    return index.column() < width() ? cells_[index.row() * width() + index.column()] : QString();
 }
 
 QVariant ListLines::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -27,22 +26,31 @@ QVariant ListLines::headerData(int section, Qt::Orientation orientation, int rol
 
 void ListLines::AddColumn(const QString& caption) {
     const int column = static_cast<int>(captions_.size());
-    beginInsertColumns({}, column, column);
+    beginResetModel();
+    // Lines made before the column get an empty text in it.
+    QList<QString> cells;
+    cells.reserve(count_ * (column + 1));
+    for (int line = 0; line < count_; ++line) {
+        for (int at = 0; at < width(); ++at) cells.append(cells_[line * width() + at]);
+        if (column > 0) cells.append(QString());
+    }
     captions_.append(caption);
-    endInsertColumns();
+    cells_ = std::move(cells);
+    endResetModel();
 }
 
 void ListLines::Clear() {
     beginResetModel();
-    lines_.clear();
+    cells_.clear();
+    count_ = 0;
     published_ = 0;
     endResetModel();
 }
 
 int ListLines::Append(const QString& text) {
-    QStringList line(std::max<qsizetype>(captions_.size(), 1));
-    line[0] = text;
-    lines_.append(std::move(line));
+    cells_.resize(cells_.size() + width());
+    cells_[count_ * width()] = text;
+    ++count_;
     if (!publishing_) {
         publishing_ = true;
         QMetaObject::invokeMethod(this, &ListLines::Publish, Qt::QueuedConnection);
@@ -51,12 +59,9 @@ int ListLines::Append(const QString& text) {
 }
 
 void ListLines::SetText(int line, int column, const QString& text) {
-    if (line < 0 || line >= Count() || column < 0 ||
-        column >= std::max<qsizetype>(captions_.size(), 1))
+    if (line < 0 || line >= Count() || column < 0 || column >= width())
         throw RuntimeError(380, QStringLiteral("ListView"), QStringLiteral("无效属性值"));
-    QStringList& texts = lines_[line];
-    if (column >= texts.size()) texts.resize(column + 1);
-    texts[column] = text;
+    cells_[line * width() + column] = text;
     if (line < published_) emit dataChanged(index(line, column), index(line, column));
 }
 

@@ -29,10 +29,14 @@ QString fillDatabase(QSqlDatabase& db, const QList<StockRow>& rows) {
     }
     // The lookup matches the start of a field with LIKE, which ignores the
     // case of Latin letters; an index in that collation lets SQLite seek to
-    // the matching rows instead of reading the whole table.
-    for (const char* column : {"pNumber", "pPY", "pName"})
-        if (!query.exec(QStringLiteral("create index pList_%1 on pList (%1 collate nocase)")
-                            .arg(QLatin1String(column))))
+    // the matching rows instead of reading the whole table, and holding the
+    // other two fields as well it answers the query without the table.
+    const QStringList indexes = {QStringLiteral("pNumber collate nocase, pPY, pName"),
+                                 QStringLiteral("pPY collate nocase, pNumber, pName"),
+                                 QStringLiteral("pName collate nocase, pNumber, pPY")};
+    for (const QString& columns : indexes)
+        if (!query.exec(QStringLiteral("create index pList_%1 on pList (%2)")
+                            .arg(columns.section(u' ', 0, 0), columns)))
             return query.lastError().text();
     if (!db.commit()) return db.lastError().text();
     return {};
