@@ -16,6 +16,7 @@
 #include "app/Frmmain/Frmmain.h"
 #include "app/Module/Globals.h"
 #include "app/Module/Module.h"
+#include "controls/register_kinds.h"
 #include "platform/basic/app_folder.h"
 #include "platform/browser/browser_pane.h"
 #include "platform/browser/register_browser.h"
@@ -69,6 +70,7 @@ void prepare() {
     platform::browser::RegisterWebBrowserKind();
     platform::RegisterTabStripKind();
     platform::RegisterListViewKind();
+    controls::RegisterKinds();
     servePages();
 }
 

@@ -49,6 +49,19 @@ bool LineTo(HDC dc, int x, int y) {
     if (!target) return false;
     int cx = object->position.x;
     int cy = object->position.y;
+    // Straight lines, which the buttons draw by the dozen, fill their span.
+    if (cy == y && cx != x) {
+        detail::FillArea(target, cx < x ? cx : x + 1, y, cx < x ? x : cx + 1, y + 1,
+                         object->penColor);
+        object->position = POINT{x, y};
+        return true;
+    }
+    if (cx == x && cy != y) {
+        detail::FillArea(target, x, cy < y ? cy : y + 1, x + 1, cy < y ? y : cy + 1,
+                         object->penColor);
+        object->position = POINT{x, y};
+        return true;
+    }
     const int dx = std::abs(x - cx);
     const int dy = -std::abs(y - cy);
     const int sx = cx < x ? 1 : -1;

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "platform/forms/controls/mouse_args.h"
+#include "platform/controlhost/input_codes.h"
 
 namespace platform {
 
@@ -10,8 +10,9 @@ Label::Label(QWidget* parent) : QLabel(parent) {}
 
 void Label::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseDown(MouseButtonOf(event), ShiftOf(event), static_cast<float>(at.x() * 15),
-                   static_cast<float>(at.y() * 15));
+    emit MouseDown(platform::controlhost::ButtonOf(event->button()),
+                   platform::controlhost::ShiftOf(event->modifiers()),
+                   static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
     // Taken here: a press on a label must not also reach the window below.
     event->accept();
 }

@@ -1,12 +1,11 @@
 #include "platform/forms/controls/ole_colour.h"
 
-#include "platform/forms/controls/system_colours.h"
+#include "platform/raster/ole_color.h"
 
 namespace platform {
 
 QColor OleToQColor(quint32 ole) {
-    const quint32 bgr = (ole & 0x80000000u) ? SystemColour(static_cast<int>(ole & 0xFF)) : ole;
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    return raster::ToQColor(raster::ResolveOleColor(ole));
 }
 
 }  // namespace platform

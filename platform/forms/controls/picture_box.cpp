@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/forms/controls/mouse_args.h"
+#include "platform/controlhost/input_codes.h"
 
 namespace platform {
 
@@ -27,8 +27,9 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseDown(MouseButtonOf(event), ShiftOf(event), static_cast<float>(at.x() * 15),
-                   static_cast<float>(at.y() * 15));
+    emit MouseDown(platform::controlhost::ButtonOf(event->button()),
+                   platform::controlhost::ShiftOf(event->modifiers()),
+                   static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
 }
 
 }  // namespace platform

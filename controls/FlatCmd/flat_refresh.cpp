@@ -1,0 +1,103 @@
+#include <cmath>
+
+#include "app/ImgBlt/Capture.h"
+#include "controls/FlatCmd/FlatCmd.h"
+#include "controls/FlatCmd/frame_choice.h"
+#include "controls/FlatCmd/strip_extent.h"
+#include "controls/FlatCmd/whole_pixels.h"
+#include "controls/shared/colour_blit.h"
+#include "platform/raster/blit.h"
+
+namespace controls {
+
+using platform::controlhost::PictureBox;
+
+namespace {
+
+bool HoldsPicture(const raster::PicturePtr& picture) {
+    return picture && picture->Handle() != 0;
+}
+
+// A frame box holds at least a whole frame at its top left.
+void FitFrame(PictureBox& box, float frameWidth, double height) {
+    const int width = static_cast<int>(std::ceil(frameWidth));
+    const int rows = static_cast<int>(std::ceil(height));
+    if (box.width() != width || box.height() != rows) box.Move(box.Left(), box.Top(), width, rows);
+}
+
+}  // namespace
+
+// The whole face from the current state, into the surface's kept image: the
+// window's background, the skin frame of the state, then the picture and
+// the caption over them.
+void FlatCmd::Refresh() {
+    SetAutoRedraw(true);
+    Cls();
+    PaintBackground();
+    if (!noBorderEffect_) DrawSkin();
+    const PlacementInputs in = LayoutInputs();
+    placement_.CalcLayout(in, placementSurface_);
+    placement_.DrawPicture(in, placementSurface_);
+    placement_.DrawCaption(in, placementSurface_);
+    SetAutoRedraw(false);
+}
+
+void FlatCmd::PaintBackground() {
+    if (transparentBG_) CopyParentBackground();
+}
+
+// In a designer the control is outlined in black. The frames are cut afresh
+// on every repaint; the chosen one becomes the surface's picture, which
+// starts the kept image again from it, so a repaint that chooses none
+// leaves the last one in place.
+void FlatCmd::DrawSkin() {
+    if (!Ambient().UserMode) {
+        const int width = WholePixels(ScaleWidth());
+        const int height = WholePixels(ScaleHeight());
+        DrawRect(hDC(), 0, 0, width, height, 0, false);
+        DrawRect(hDC(), 0, 0, width + 1, height + 1, 0, false);
+    }
+    if (HoldsPicture(Picture1->Picture())) CutFrames();
+    const std::optional<int> box =
+        ChooseFrame(FrameState{g_Pressed, g_Hover, status_, HoldsPicture(PicT_[0]->Picture()),
+                               HoldsPicture(PicT_[1]->Picture())});
+    if (!box) return;
+    Surface::SetPicture(PicT_[*box]->Picture());
+    KeyOutMagenta();
+}
+
+// Frame i of the strip, fw wide from column i * fw, into PicT(i); the frame
+// width is not rounded before it is used. A two-frame strip leaves PicT(2)
+// as it was.
+void FlatCmd::CutFrames() {
+    const raster::PicturePtr strip = Picture1->Picture();
+    const double height = Picture1->Height();
+    const int frames = FrameCount(checked_);
+    const auto frameWidth = static_cast<float>(Picture1->Width() / frames);
+    for (int i = 0; i < frames; ++i) {
+        PictureBox& box = *PicT_[i];
+        FitFrame(box, frameWidth, height);
+        box.PaintPicture(strip, 0, 0, frameWidth, height, static_cast<float>(i) * frameWidth, 0,
+                         frameWidth, height, raster::SRCCOPY);
+        box.SetPicture(ImgBlt::CaptureToPicture(box.hDC(), 0, 0, WholePixels(frameWidth),
+                                                WholePixels(height)));
+    }
+}
+
+PlacementInputs FlatCmd::LayoutInputs() const {
+    PlacementInputs in;
+    in.Caption = caption_;
+    in.ForeColor = foreColor_;
+    in.Enabled = Enabled();
+    in.g_Picture = g_Picture;
+    in.PicturePosition = picturePosition_;
+    in.PictureWidth = pictureWidth_;
+    in.PictureHeight = pictureHeight_;
+    in.OriginalPicSizeW = originalPicSizeW_;
+    in.OriginalPicSizeH = originalPicSizeH_;
+    in.MaskColor = maskColor_;
+    in.g_Pressed = g_Pressed;
+    return in;
+}
+
+}  // namespace controls

@@ -1,0 +1,95 @@
+#include "flatcmd_fixture.h"
+
+#include "platform/raster/ole_color.h"
+#include "platform/raster/sys_color.h"
+
+namespace flattest {
+
+QImage StripImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.setPixel(x, y, qRgb(x % 256, 100 + y, 200));
+    return image;
+}
+
+raster::PicturePtr Strip(int width, int height) {
+    return raster::PictureFromImage(StripImage(width, height));
+}
+
+raster::PicturePtr CoordinatePicture() {
+    QImage image(200, 100, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x, y, 40));
+    return raster::PictureFromImage(image);
+}
+
+platform::controlhost::PropertyBag StripBag(const raster::PicturePtr& strip, bool checked,
+                                            const QVariantMap& more) {
+    QVariantMap stored{
+        {"Caption", QString()}, {"PictureBG", QVariant::fromValue(strip)}, {"Checked", checked}};
+    for (auto it = more.begin(); it != more.end(); ++it) stored.insert(it.key(), it.value());
+    return platform::controlhost::PropertyBag(stored);
+}
+
+namespace {
+
+raster::PicturePtr WindowPictureOf(WindowPicture kind) {
+    switch (kind) {
+        case WindowPicture::Coordinates:
+            return CoordinatePicture();
+        case WindowPicture::Empty:
+            return raster::Picture::CreateEmpty();
+        case WindowPicture::Icon: {
+            QImage image(200, 100, QImage::Format_ARGB32);
+            image.fill(qRgb(9, 9, 9));
+            return raster::IconPictureFromImage(image);
+        }
+        case WindowPicture::Missing:
+            break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FlatOnWindow::FlatOnWindow(const platform::controlhost::PropertyBag* bag, const Placing& placing)
+    : window(std::make_unique<QWidget>()) {
+    window->resize(200, 100);
+    if (placing.picture != WindowPicture::Missing)
+        window->setProperty("Picture", QVariant::fromValue(WindowPictureOf(placing.picture)));
+    if (placing.windowScaleMode) window->setProperty("ScaleMode", *placing.windowScaleMode);
+    QWidget* holder = window.get();
+    if (placing.containerAt) {
+        holder = new QWidget(window.get());
+        holder->setGeometry(QRect(*placing.containerAt, QSize(150, 80)));
+    }
+    control = new FlatProbe(holder);
+    control->setObjectName(QStringLiteral("FlatCmd1"));
+    control->SetDisplayName(QStringLiteral("FlatCmd1"));
+    control->setGeometry(QRect(placing.at, QSize(60, 26)));
+    if (bag != nullptr)
+        control->Load(*bag);
+    else
+        control->InitNew();
+    window->show();
+}
+
+QString LookOf(const QImage& image, QPoint at) {
+    const QRgb pixel = image.pixel(at);
+    const int r = qRed(pixel);
+    const int g = qGreen(pixel);
+    const int b = qBlue(pixel);
+    const QRgb face = raster::ToQColor(raster::GetSysColor(raster::COLOR_BTNFACE)).rgb();
+    if (b == 200 && g >= 100) return QStringLiteral("strip:%1").arg(r);
+    if (b == 40) return QStringLiteral("window:%1,%2").arg(r).arg(g);
+    if ((pixel | 0xFF000000u) == (face | 0xFF000000u)) return QStringLiteral("back");
+    if (r == 0 && g == 0 && b == 0) return QStringLiteral("black");
+    if (r == 255 && g == 0 && b == 255) return QStringLiteral("magenta");
+    return QStringLiteral("rgb(%1,%2,%3)").arg(r).arg(g).arg(b);
+}
+
+QString Look(const controls::FlatCmd& control, QPoint at) {
+    return LookOf(control.ShownImage(), at);
+}
+
+}  // namespace flattest
