@@ -10,10 +10,10 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <map>
 
 #include "app/Frmmain/Frmmain.h"
 #include "app/Module/Module.h"
+#include "app/RegisterKinds.h"
 #include "app/mData/mData.h"
 #include "platform/basic/app_folder.h"
 #include "platform/browser/browser_pane.h"
@@ -21,8 +21,6 @@
 #include "platform/forms/designer.h"
 #include "platform/forms/forms_collection.h"
 #include "platform/listview/list_view.h"
-#include "platform/listview/register_list_view.h"
-#include "platform/tabstrip/register_tab_strip.h"
 
 namespace {
 
@@ -67,6 +65,7 @@ Frmmain& mainWindow() {
     static Frmmain* const window = [] {
         platform::SetApplicationFolder(folder().path());
         platform::forms::SetQuitHandler([] {});
+        RegisterAllKinds();
         platform::designer::RegisterKind(
             QStringLiteral("WebBrowser"),
             [](QWidget* parent, const platform::designer::ControlSpec& spec) {
@@ -74,8 +73,6 @@ Frmmain& mainWindow() {
                 platform::designer::ApplyCommon(pane, spec);
                 return pane;
             });
-        platform::RegisterTabStripKind();
-        platform::RegisterListViewKind();
         Frmmain* created = &platform::Default<Frmmain>();
         created->Show();
         // The window and the connection go before the application does.
