@@ -50,11 +50,6 @@ void Frmmain::findControls() {
         TabS1[i] = layout_.get<platform::TabStrip>("TabS1", i);
         FlatCmd1[i] = layout_.widget("FlatCmd1", i);
     }
-    // The selected category of the design: the button whose stored "status" is set.
-    for (const platform::designer::ControlSpec& spec : layout_.specs())
-        if (spec.name == QLatin1String("FlatCmd1") && spec.index >= 0 &&
-            spec.index < PageTable::kCategories)
-            FlatCmd1[spec.index]->setProperty("Status", spec.bag.value("status", false).toBool());
 }
 
 void Frmmain::connectEvents() {

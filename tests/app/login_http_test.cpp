@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kShortTimeout = 400;
+constexpr int kShortTimeout = 1500;
 
 // Shortens the request time-out for one test.
 class ShortTimeout {

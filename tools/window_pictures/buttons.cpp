@@ -60,42 +60,4 @@ QImage TitleButtonStrip(int frameWidth, int kind) {
     return image;
 }
 
-QImage CategoryStrip() {
-    constexpr int kFrame = 60;
-    constexpr int kHigh = 26;
-    QImage image(kFrame * 3, kHigh, QImage::Format_RGB888);
-    QPainter p(&image);
-    for (int frame = 0; frame < 3; ++frame) {
-        const QRect box(frame * kFrame, 0, kFrame, kHigh);
-        QLinearGradient fill(0, 0, 0, kHigh);
-        if (frame == 0) {
-            // Light glossy face with a white inner edge.
-            fill.setColorAt(0, QColor(0xF2, 0xF8, 0xFF));
-            fill.setColorAt(0.49, QColor(0xD8, 0xEA, 0xFB));
-            fill.setColorAt(0.5, QColor(0xC2, 0xDE, 0xF8));
-            fill.setColorAt(1, QColor(0xDD, 0xEE, 0xFD));
-            p.fillRect(box, fill);
-            p.setPen(QColor(0x8C, 0xB4, 0xDC));
-            p.drawRect(box.adjusted(0, 0, -1, -1));
-            p.setPen(Qt::white);
-            p.drawRect(box.adjusted(1, 1, -2, -2));
-        } else {
-            // The selected face, the same in both frames.
-            fill.setColorAt(0, QColor(0x5B, 0xA3, 0xE8));
-            fill.setColorAt(0.49, QColor(0x35, 0x84, 0xD4));
-            fill.setColorAt(0.5, QColor(0x22, 0x6F, 0xC0));
-            fill.setColorAt(1, QColor(0x2F, 0x80, 0xD0));
-            p.fillRect(box, fill);
-            p.setPen(QColor(0x12, 0x3F, 0x78));
-            p.drawRect(box.adjusted(0, 0, -1, -1));
-        }
-        // Magenta corners let the window show through: rounded corners.
-        const QColor key(0xFF, 0x00, 0xFF);
-        for (const QPoint corner :
-             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
-            p.fillRect(QRect(corner, QSize(1, 1)), key);
-    }
-    return image;
-}
-
 }  // namespace pictures

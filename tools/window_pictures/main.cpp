@@ -29,7 +29,6 @@ int main(int argc, char** argv) {
     ok &= save(pictures::TitleButtonStrip(26, pictures::kMinimise), main, "command1.png");
     ok &= save(pictures::TitleButtonStrip(25, pictures::kMenu), main, "command2.png");
     ok &= save(pictures::TitleButtonStrip(42, pictures::kClose), main, "command3.png");
-    ok &= save(pictures::CategoryStrip(), main, "category.png");
     ok &= save(pictures::HandPointer(), main, "hand.png");
     ok &= save(pictures::ProgramIcon(), main, "icon.png");
     ok &= save(pictures::PromptIcon(), prompt, "icon.png");

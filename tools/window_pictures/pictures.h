@@ -8,7 +8,6 @@ namespace pictures {
 
 QImage MainSkin();                                   // 799 x 462, 24-bit
 QImage TitleButtonStrip(int frameWidth, int glyph);  // four frames, 17 high, 24-bit
-QImage CategoryStrip();                              // 180 x 26, three frames, 24-bit
 QImage HandPointer();                                // 32 x 32 with transparency
 QImage ProgramIcon();                                // 32 x 32 with transparency
 QImage PromptIcon();                                 // 32 x 32 with transparency

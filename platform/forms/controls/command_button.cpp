@@ -6,9 +6,4 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
-void CommandButton::SetStatus(bool on) {
-    setCheckable(true);
-    setChecked(on);
-}
-
 }  // namespace platform
