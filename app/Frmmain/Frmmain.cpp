@@ -59,6 +59,10 @@ void Frmmain::connectEvents() {
     OnClick(Command1, [this] { Command1_Click(); });
     OnClick(Command3, [this] { Command3_Click(); });
     OnClick(XPCommand1, [this] { XPCommand1_Click(); });
+    connect(Text1, &platform::TextBox::Change, this, [this] { Text1_Change(); });
+    connect(Text1, &platform::TextBox::KeyPress, this,
+            [this](int& keyAscii) { Text1_KeyPress(keyAscii); });
+    connect(ListView1, &platform::ListView::DblClick, this, [this] { ListView1_DblClick(); });
     for (int i = 0; i < PageTable::kCategories; ++i) {
         OnClick(FlatCmd1[i], [this, i] { FlatCmd1_Click(i); });
         connect(TabS1[i], &platform::TabStrip::Click, this,

@@ -58,6 +58,13 @@ public:
     void XPCommand1_Click();
     void Command1_Click();
 
+    // Stock lookup (Frmmain_lookup.cpp): the line last added to the match
+    // list, and whether the code box holds a pick from it untouched since.
+    int CurItem = 0;
+    bool PickedFromList = false;
+    // True when no character of s is a double-byte character of the ANSI code page.
+    bool CheckZ(const QString& s) const;
+
     // Tray icon (Frmmain_tray.cpp).
     std::int32_t WndProcTrayIcon(std::int32_t hWnd, std::int32_t uMsg, std::int32_t wParam,
                                  std::int32_t lParam);
@@ -77,6 +84,11 @@ private:
     void Label2_Click();
     void Label7_Click();
     void Command3_Click();
+
+    void Text1_Change();
+    void Text1_KeyPress(int& KeyAscii);
+    void ListView1_DblClick();
+    void ListMatches(const QString& t);
 
     void ShowCategory(int Index);
     void Web1_DownloadComplete();

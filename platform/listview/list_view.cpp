@@ -3,6 +3,7 @@
 #include <QHeaderView>
 
 #include "platform/basic/rounding.h"
+#include "platform/listview/list_lines.h"
 
 namespace platform {
 namespace {
@@ -15,19 +16,20 @@ int pixelsOf(double twips) {
 
 }  // namespace
 
-ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+ListView::ListView(QWidget* parent) : QTreeView(parent), lines_(new ListLines(this)) {
+    setModel(lines_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
-    setColumnCount(0);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(false);
 }
 
 void ListView::AddColumn(const QString& caption, double widthTwips) {
-    const int column = columnCount();
-    setColumnCount(column + 1);
-    headerItem()->setText(column, caption);
-    setColumnWidth(column, pixelsOf(widthTwips));
+    lines_->AddColumn(caption);
+    setColumnWidth(lines_->columnCount() - 1, pixelsOf(widthTwips));
 }
 
 double ListView::Width() const {
@@ -40,6 +42,37 @@ double ListView::Height() const {
 
 void ListView::SetHeight(double twips) {
     resize(width(), pixelsOf(twips));
+}
+
+void ListView::Clear() {
+    lines_->Clear();
+}
+
+int ListView::AddItem(const QString& text) {
+    return lines_->Append(text) + 1;
+}
+
+void ListView::SetSubItem(int line, int n, const QString& text) {
+    lines_->SetText(line - 1, n < 1 ? -1 : n, text);
+}
+
+int ListView::Count() const {
+    return lines_->Count();
+}
+
+int ListView::SelectedIndex() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+QString ListView::SelectedText() const {
+    const int line = SelectedIndex();
+    return line == 0 ? QString() : lines_->Text(line - 1);
+}
+
+void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeView::mouseDoubleClickEvent(event);
+    emit DblClick();
 }
 
 }  // namespace platform

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace platform {
 
-// The list view (designer kind "ListView") in report view: rows under column
-// captions. Sizes given to and read from it are twips.
-class ListView : public QTreeWidget {
+class ListLines;
+
+// The list view (designer kind "ListView") in report view: lines under column
+// captions, one line selected at a time. Sizes given to and read from it are
+// twips; lines are counted from 1, and 0 stands for no line.
+class ListView : public QTreeView {
     Q_OBJECT
 public:
     explicit ListView(QWidget* parent = nullptr);
@@ -15,6 +18,27 @@ public:
     double Width() const;
     double Height() const;
     void SetHeight(double twips);
+
+    void Clear();
+    // Adds a line with the given text and returns it.
+    int AddItem(const QString& text);
+    // Sets sub-item n (1 for the second column) of a line; throws RuntimeError
+    // for a line or sub-item that does not exist.
+    void SetSubItem(int line, int n, const QString& text);
+    int Count() const;
+    int SelectedIndex() const;
+    // The selected line's text; empty when no line is selected.
+    QString SelectedText() const;
+
+signals:
+    // A double-click anywhere on the list, on a line or not.
+    void DblClick();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    ListLines* lines_;
 };
 
 }  // namespace platform

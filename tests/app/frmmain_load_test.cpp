@@ -1,9 +1,9 @@
-#include <QTimer>
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "app/FrmLogin/FrmLogin.h"
 #include "frmmain_fixture.h"
@@ -81,13 +81,13 @@ TEST_F(MainWindowTest, LoadStartsInCategoryZeroUnderTheOverlay) {
 
 TEST_F(MainWindowTest, MatchListHasItsThreeColumns) {
     Frmmain& w = open();
-    QTreeWidgetItem* header = w.ListView1->headerItem();
-    ASSERT_EQ(w.ListView1->columnCount(), 3);
+    QAbstractItemModel* lines = w.ListView1->model();
+    ASSERT_EQ(lines->columnCount(), 3);
     const QString captions[] = {"代码", "拼音", "名称"};
     // 3615 twips wide: a quarter, 0.28 and 0.33 of it, in whole pixels.
     const int widths[] = {60, 67, 80};
     for (int column = 0; column < 3; ++column) {
-        EXPECT_EQ(header->text(column), captions[column]);
+        EXPECT_EQ(lines->headerData(column, Qt::Horizontal).toString(), captions[column]);
         EXPECT_EQ(w.ListView1->columnWidth(column), widths[column]);
     }
     EXPECT_EQ(w.ListView1->Height(), 1695);

@@ -27,6 +27,17 @@ QString fillDatabase(QSqlDatabase& db, const QList<StockRow>& rows) {
         query.addBindValue(row.name);
         if (!query.exec()) return query.lastError().text();
     }
+    // The lookup matches the start of a field with LIKE, which ignores the
+    // case of Latin letters; an index in that collation lets SQLite seek to
+    // the matching rows instead of reading the whole table, and holding the
+    // other two fields as well it answers the query without the table.
+    const QStringList indexes = {QStringLiteral("pNumber collate nocase, pPY, pName"),
+                                 QStringLiteral("pPY collate nocase, pNumber, pName"),
+                                 QStringLiteral("pName collate nocase, pNumber, pPY")};
+    for (const QString& columns : indexes)
+        if (!query.exec(QStringLiteral("create index pList_%1 on pList (%2)")
+                            .arg(columns.section(u' ', 0, 0), columns)))
+            return query.lastError().text();
     if (!db.commit()) return db.lastError().text();
     return {};
 }

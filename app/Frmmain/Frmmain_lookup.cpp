@@ -1,0 +1,85 @@
+#include "app/Frmmain/Frmmain.h"
+#include "app/mData/mData.h"
+#include "platform/basic/ansi.h"
+#include "platform/basic/numeric.h"
+#include "platform/basic/runtime_error.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/listview/list_view.h"
+
+namespace {
+
+// The text without the blanks (spaces) before and after it.
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text[first] == u' ') ++first;
+    while (end > first && text[end - 1] == u' ') --end;
+    return text.mid(first, end - first);
+}
+
+}  // namespace
+
+bool Frmmain::CheckZ(const QString& s) const {
+    const QByteArray bytes = platform::ToAnsi(s);
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype size = platform::AnsiCharSize(bytes, at);
+        if (size == 2) return false;
+        at += size;
+    }
+    return true;
+}
+
+void Frmmain::Text1_Change() {
+    const QString t = Text1->text();
+    const QString trimmed = trimBlanks(t);
+    if (trimmed.isEmpty()) {
+        ListView1->hide();
+        return;
+    }
+    if (platform::IsNumeric(t) && trimmed.size() == 6) {
+        ListView1->hide();
+        return;
+    }
+    ListView1->show();
+    ListView1->Clear();
+    if (PickedFromList) return;
+    ListMatches(t);
+}
+
+// The typed text goes into the query as a bound pattern, never into its text:
+// a quote cannot break the query nor any other text change it, while a "%"
+// typed still acts as a wildcard.
+void Frmmain::ListMatches(const QString& t) {
+    QString sql;
+    if (platform::IsNumeric(t.left(1)))
+        sql = QStringLiteral("select  * from pList where pNumber like ?");
+    else if (CheckZ(t))
+        sql = QStringLiteral("select  * from pList where pPY like ?");
+    else
+        sql = QStringLiteral("select  * from pList where pName like ?");
+    if (!mData::Conn) return;
+    try {
+        mData::Rs = mData::OpenRecordset(*mData::Conn, sql, {t + QLatin1Char('%')});
+        platform::data::Recordset& rs = *mData::Rs;
+        for (; !rs.EOF_(); rs.MoveNext()) {
+            CurItem = ListView1->AddItem(rs.Field(QStringLiteral("pnumber")));
+            ListView1->SetSubItem(CurItem, 1, rs.Field(QStringLiteral("ppy")));
+            ListView1->SetSubItem(CurItem, 2, rs.Field(QStringLiteral("pname")));
+        }
+    } catch (const platform::RuntimeError&) {
+        // A failed query lists nothing; the window goes on as before.
+        ListView1->Clear();
+    }
+}
+
+void Frmmain::Text1_KeyPress(int&) {
+    PickedFromList = false;
+}
+
+void Frmmain::ListView1_DblClick() {
+    if (ListView1->Count() == 0 || ListView1->SelectedIndex() < 1) return;
+    Text1->setText(ListView1->SelectedText());
+    XPCommand1_Click();
+    ListView1->hide();
+    PickedFromList = true;
+}
