@@ -68,9 +68,9 @@ Frmmain& mainWindow() {
         RegisterAllKinds();
         platform::designer::RegisterKind(
             QStringLiteral("WebBrowser"),
-            [](QWidget* parent, const platform::designer::ControlSpec& spec) {
+            [](QWidget* parent, const platform::designer::ControlSpec& design) {
                 auto* pane = new QuietPane(parent);
-                platform::designer::ApplyCommon(pane, spec);
+                platform::designer::ApplyCommon(pane, design);
                 return pane;
             });
         Frmmain* created = &platform::Default<Frmmain>();

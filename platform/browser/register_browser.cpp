@@ -7,9 +7,9 @@ namespace platform::browser {
 
 void RegisterWebBrowserKind() {
     designer::RegisterKind(QStringLiteral("WebBrowser"),
-                           [](QWidget* parent, const designer::ControlSpec& spec) {
+                           [](QWidget* parent, const designer::ControlSpec& design) {
                                auto* pane = new WebEnginePane(parent);
-                               designer::ApplyCommon(pane, spec);
+                               designer::ApplyCommon(pane, design);
                                return pane;
                            });
 }

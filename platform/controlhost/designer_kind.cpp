@@ -14,23 +14,24 @@ QVariant Prop(const QVariantMap& props, const char* name) {
 
 }  // namespace
 
-void PlaceFromSpec(UserControl& control, const designer::ControlSpec& spec) {
-    const QString name =
-        spec.index >= 0 ? QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index) : spec.name;
-    control.setObjectName(spec.name);
+void PlaceFromSpec(UserControl& control, const designer::ControlSpec& design) {
+    const QString name = design.index >= 0
+                             ? QStringLiteral("%1(%2)").arg(design.name).arg(design.index)
+                             : design.name;
+    control.setObjectName(design.name);
     control.SetDisplayName(name);
-    control.setGeometry(designer::PixelsOf(spec.twips));
-    if (const QVariant visible = Prop(spec.props, "visible"); visible.isValid())
+    control.setGeometry(designer::PixelsOf(design.twips));
+    if (const QVariant visible = Prop(design.props, "visible"); visible.isValid())
         control.setVisible(ToBoolean(visible));
-    if (const QVariant on = Prop(spec.props, "default"); on.isValid())
+    if (const QVariant on = Prop(design.props, "default"); on.isValid())
         control.SetDefault(ToBoolean(on));
-    if (const QVariant on = Prop(spec.props, "cancel"); on.isValid())
+    if (const QVariant on = Prop(design.props, "cancel"); on.isValid())
         control.SetCancel(ToBoolean(on));
 }
 
-void ReportBadInstance(const designer::ControlSpec& spec, const RuntimeError& error) {
+void ReportBadInstance(const designer::ControlSpec& design, const RuntimeError& error) {
     qWarning("%s", qPrintable(QStringLiteral("控件 %1 的属性无法读取：%2（错误 %3）")
-                                  .arg(spec.name, error.description())
+                                  .arg(design.name, error.description())
                                   .arg(error.number())));
 }
 

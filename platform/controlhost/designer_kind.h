@@ -13,23 +13,23 @@ namespace platform::controlhost {
 // Gives a user control its name, its place in the holder and its extender
 // settings ("visible", "default", "cancel"), before its properties are
 // loaded.
-void PlaceFromSpec(UserControl& control, const designer::ControlSpec& spec);
+void PlaceFromSpec(UserControl& control, const designer::ControlSpec& design);
 
 // Reports a stored instance that could not be loaded; the window opens
 // without it.
-void ReportBadInstance(const designer::ControlSpec& spec, const RuntimeError& error);
+void ReportBadInstance(const designer::ControlSpec& design, const RuntimeError& error);
 
 // Registers a user control class as a designer-data kind: each instance is
 // created, placed and loaded from its stored bag.
 template <class Control>
 void RegisterUserControlKind(const QString& kind) {
-    designer::RegisterKind(kind, [](QWidget* parent, const designer::ControlSpec& spec) {
+    designer::RegisterKind(kind, [](QWidget* parent, const designer::ControlSpec& design) {
         auto* control = new Control(parent);
         try {
-            PlaceFromSpec(*control, spec);
-            control->Load(PropertyBag(spec.bag));
+            PlaceFromSpec(*control, design);
+            control->Load(PropertyBag(design.bag));
         } catch (const RuntimeError& error) {
-            ReportBadInstance(spec, error);
+            ReportBadInstance(design, error);
             delete control;
             return static_cast<QWidget*>(nullptr);
         }

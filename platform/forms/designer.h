@@ -23,8 +23,8 @@ struct ControlSpec {
     QVariantMap bag;    // stored property bag of a user control
 };
 
-// Creates the widget of one kind inside parent and applies the spec's settings.
-using Factory = std::function<QWidget*(QWidget* parent, const ControlSpec& spec)>;
+// Creates the widget of one kind inside parent and applies its design-time settings.
+using Factory = std::function<QWidget*(QWidget* parent, const ControlSpec& design)>;
 void RegisterKind(const QString& kind, Factory factory);
 bool HasKind(const QString& kind);
 

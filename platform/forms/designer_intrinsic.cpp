@@ -36,17 +36,17 @@ void setBackColour(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QWidget* createLabel(QWidget* parent, const ControlSpec& spec) {
+QWidget* createLabel(QWidget* parent, const ControlSpec& design) {
     auto* label = new Label(parent);
-    label->setText(spec.props.value("caption").toString());
-    const int alignment = spec.props.value("alignment", 0).toInt();
+    label->setText(design.props.value("caption").toString());
+    const int alignment = design.props.value("alignment", 0).toInt();
     label->setAlignment(Qt::AlignTop | (alignment == 1   ? Qt::AlignRight
                                         : alignment == 2 ? Qt::AlignHCenter
                                                          : Qt::AlignLeft));
-    label->setWordWrap(spec.props.value("wordWrap", false).toBool());
-    setTextColour(label, colourOf(spec.props, "foreColor", Qt::black));
-    if (spec.props.value("backStyle", 1).toInt() == 1)
-        setBackColour(label, colourOf(spec.props, "backColor", QColor(236, 233, 216)));
+    label->setWordWrap(design.props.value("wordWrap", false).toBool());
+    setTextColour(label, colourOf(design.props, "foreColor", Qt::black));
+    if (design.props.value("backStyle", 1).toInt() == 1)
+        setBackColour(label, colourOf(design.props, "backColor", QColor(236, 233, 216)));
     return label;
 }
 
@@ -65,49 +65,51 @@ private:
     QChar mask_;
 };
 
-QWidget* createTextBox(QWidget* parent, const ControlSpec& spec) {
+QWidget* createTextBox(QWidget* parent, const ControlSpec& design) {
     auto* box = new TextBox(parent);
-    const QString mask = spec.props.value("passwordChar").toString();
+    const QString mask = design.props.value("passwordChar").toString();
     if (!mask.isEmpty()) {
         box->setEchoMode(QLineEdit::Password);
         box->setStyle(new PasswordCharStyle(mask.at(0), box));
     }
-    if (spec.props.contains("maxLength")) box->setMaxLength(spec.props.value("maxLength").toInt());
-    box->setText(spec.props.value("text").toString());
+    if (design.props.contains("maxLength"))
+        box->setMaxLength(design.props.value("maxLength").toInt());
+    box->setText(design.props.value("text").toString());
     return box;
 }
 
-QWidget* createCheckBox(QWidget* parent, const ControlSpec& spec) {
+QWidget* createCheckBox(QWidget* parent, const ControlSpec& design) {
     auto* box = new CheckBox(parent);
-    box->setText(spec.props.value("caption").toString());
-    box->SetValue(spec.props.value("value", 0).toInt());
-    if (spec.props.contains("backColor")) setBackColour(box, colourOf(spec.props, "backColor", {}));
+    box->setText(design.props.value("caption").toString());
+    box->SetValue(design.props.value("value", 0).toInt());
+    if (design.props.contains("backColor"))
+        setBackColour(box, colourOf(design.props, "backColor", {}));
     return box;
 }
 
-QWidget* createCommandButton(QWidget* parent, const ControlSpec& spec) {
+QWidget* createCommandButton(QWidget* parent, const ControlSpec& design) {
     auto* button = new CommandButton(parent);
-    button->setText(spec.props.value("caption").toString());
+    button->setText(design.props.value("caption").toString());
     return button;
 }
 
-QWidget* createPictureBox(QWidget* parent, const ControlSpec& spec) {
+QWidget* createPictureBox(QWidget* parent, const ControlSpec& design) {
     auto* box = new PictureBox(parent);
-    box->SetBackColor(colourOf(spec.props, "backColor", QColor(236, 233, 216)));
-    const QString picture = spec.props.value("picture").toString();
+    box->SetBackColor(colourOf(design.props, "backColor", QColor(236, 233, 216)));
+    const QString picture = design.props.value("picture").toString();
     if (!picture.isEmpty()) box->SetPicture(QImage(picture));
     return box;
 }
 
-QWidget* createLine(QWidget* parent, const ControlSpec& spec) {
-    const auto px = [&](const char* key) { return spec.props.value(key).toInt() / 15; };
+QWidget* createLine(QWidget* parent, const ControlSpec& design) {
+    const auto px = [&](const char* key) { return design.props.value(key).toInt() / 15; };
     return new Line(parent, QPoint(px("x1"), px("y1")), QPoint(px("x2"), px("y2")),
-                    colourOf(spec.props, "borderColor", Qt::black));
+                    colourOf(design.props, "borderColor", Qt::black));
 }
 
 }  // namespace
 
-QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& spec) {
+QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& design) {
     using Maker = QWidget* (*)(QWidget*, const ControlSpec&);
     static const QHash<QString, Maker> makers = {
         {QStringLiteral("Label"), createLabel},
@@ -117,18 +119,18 @@ QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& spec) {
         {QStringLiteral("PictureBox"), createPictureBox},
         {QStringLiteral("Line"), createLine},
     };
-    const Maker make = makers.value(spec.kind, nullptr);
+    const Maker make = makers.value(design.kind, nullptr);
     if (make == nullptr) return nullptr;
-    QWidget* widget = make(parent, spec);
-    if (spec.kind != QLatin1String("Line")) ApplyCommon(widget, spec);
+    QWidget* widget = make(parent, design);
+    if (design.kind != QLatin1String("Line")) ApplyCommon(widget, design);
     return widget;
 }
 
-QTimer* CreateTimer(QWidget* form, const ControlSpec& spec) {
+QTimer* CreateTimer(QWidget* form, const ControlSpec& design) {
     auto* timer = new QTimer(form);
-    timer->setObjectName(spec.name);
-    timer->setInterval(spec.props.value("interval", 0).toInt());
-    if (spec.props.value("enabled", false).toBool() && timer->interval() > 0) timer->start();
+    timer->setObjectName(design.name);
+    timer->setInterval(design.props.value("interval", 0).toInt());
+    if (design.props.value("enabled", false).toBool() && timer->interval() > 0) timer->start();
     return timer;
 }
 

@@ -8,8 +8,8 @@ namespace platform::designer {
 
 // Factories of the forms runtime's own controls (label, text box, check box,
 // command button, picture box, line); nullptr for another kind.
-QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& spec);
-QTimer* CreateTimer(QWidget* form, const ControlSpec& spec);
+QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& design);
+QTimer* CreateTimer(QWidget* form, const ControlSpec& design);
 
 Factory FactoryOf(const QString& kind);
 

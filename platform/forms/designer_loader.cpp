@@ -25,17 +25,17 @@ QString keyOf(const QString& name, int index) {
 }
 
 ControlSpec specOf(const QJsonObject& entry) {
-    ControlSpec spec;
-    spec.name = entry.value("name").toString();
-    spec.kind = entry.value("kind").toString();
-    spec.index = entry.value("index").toInt(-1);
-    spec.container = entry.value("container").toString();
-    spec.twips = QRect(entry.value("left").toInt(), entry.value("top").toInt(),
-                       entry.value("width").toInt(), entry.value("height").toInt());
-    spec.tabIndex = entry.value("tabIndex").toInt(-1);
-    spec.props = entry.value("props").toObject().toVariantMap();
-    spec.bag = entry.value("bag").toObject().toVariantMap();
-    return spec;
+    ControlSpec design;
+    design.name = entry.value("name").toString();
+    design.kind = entry.value("kind").toString();
+    design.index = entry.value("index").toInt(-1);
+    design.container = entry.value("container").toString();
+    design.twips = QRect(entry.value("left").toInt(), entry.value("top").toInt(),
+                         entry.value("width").toInt(), entry.value("height").toInt());
+    design.tabIndex = entry.value("tabIndex").toInt(-1);
+    design.props = entry.value("props").toObject().toVariantMap();
+    design.bag = entry.value("bag").toObject().toVariantMap();
+    return design;
 }
 
 void applyForm(QWidget* form, const QJsonObject& settings) {
@@ -76,28 +76,28 @@ void applyForm(QWidget* form, const QJsonObject& settings) {
     }
 }
 
-QWidget* createControl(QWidget* parent, const ControlSpec& spec) {
-    if (QWidget* widget = CreateIntrinsic(parent, spec)) return widget;
-    const Factory factory = FactoryOf(spec.kind);
+QWidget* createControl(QWidget* parent, const ControlSpec& design) {
+    if (QWidget* widget = CreateIntrinsic(parent, design)) return widget;
+    const Factory factory = FactoryOf(design.kind);
     if (!factory) {
-        qWarning("designer data: unknown control kind %s for %s", qPrintable(spec.kind),
-                 qPrintable(spec.name));
+        qWarning("designer data: unknown control kind %s for %s", qPrintable(design.kind),
+                 qPrintable(design.name));
         return nullptr;
     }
-    QWidget* widget = factory(parent, spec);
+    QWidget* widget = factory(parent, design);
     return widget;
 }
 
 void applyTabOrder(const QList<ControlSpec>& specs, const Layout& layout) {
     QList<ControlSpec> ordered;
-    for (const ControlSpec& spec : specs)
-        if (spec.tabIndex >= 0) ordered.append(spec);
+    for (const ControlSpec& design : specs)
+        if (design.tabIndex >= 0) ordered.append(design);
     std::stable_sort(
         ordered.begin(), ordered.end(),
         [](const ControlSpec& a, const ControlSpec& b) { return a.tabIndex < b.tabIndex; });
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : ordered) {
-        QWidget* widget = layout.widget(spec.name, spec.index);
+    for (const ControlSpec& design : ordered) {
+        QWidget* widget = layout.widget(design.name, design.index);
         if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) continue;
         if (previous != nullptr) QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -131,18 +131,18 @@ QFont FontFrom(const QVariant& value, const QFont& fallback) {
     return font;
 }
 
-void ApplyCommon(QWidget* widget, const ControlSpec& spec) {
-    widget->setObjectName(spec.name);
-    if (spec.twips.width() > 0 || spec.twips.height() > 0)
-        widget->setGeometry(PixelsOf(spec.twips));
-    if (spec.props.contains("font"))
-        widget->setFont(FontFrom(spec.props.value("font"), widget->font()));
-    if (spec.props.value("mousePointer").toInt() == 99) {
-        const QPixmap icon(spec.props.value("mouseIcon").toString());
+void ApplyCommon(QWidget* widget, const ControlSpec& design) {
+    widget->setObjectName(design.name);
+    if (design.twips.width() > 0 || design.twips.height() > 0)
+        widget->setGeometry(PixelsOf(design.twips));
+    if (design.props.contains("font"))
+        widget->setFont(FontFrom(design.props.value("font"), widget->font()));
+    if (design.props.value("mousePointer").toInt() == 99) {
+        const QPixmap icon(design.props.value("mouseIcon").toString());
         widget->setCursor(icon.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(icon, 0, 0));
     }
-    widget->setEnabled(spec.props.value("enabled", true).toBool());
-    widget->setVisible(spec.props.value("visible", true).toBool());
+    widget->setEnabled(design.props.value("enabled", true).toBool());
+    widget->setVisible(design.props.value("visible", true).toBool());
 }
 
 Layout Load(QWidget* form, const QString& resource) {
@@ -155,18 +155,18 @@ Layout Load(QWidget* form, const QString& resource) {
     const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
     applyForm(form, root.value("form").toObject());
     for (const QJsonValue& value : root.value("controls").toArray()) {
-        const ControlSpec spec = specOf(value.toObject());
-        if (spec.name.isEmpty()) continue;
-        layout.specs_.append(spec);
-        if (spec.kind == QLatin1String("Timer")) {
-            layout.timers_.insert(spec.name, CreateTimer(form, spec));
+        const ControlSpec design = specOf(value.toObject());
+        if (design.name.isEmpty()) continue;
+        layout.specs_.append(design);
+        if (design.kind == QLatin1String("Timer")) {
+            layout.timers_.insert(design.name, CreateTimer(form, design));
             continue;
         }
-        QWidget* parent = spec.container.isEmpty() ? form : layout.widget(spec.container);
-        QWidget* widget = createControl(parent ? parent : form, spec);
+        QWidget* parent = design.container.isEmpty() ? form : layout.widget(design.container);
+        QWidget* widget = createControl(parent ? parent : form, design);
         if (widget == nullptr) continue;
-        if (widget->objectName().isEmpty()) widget->setObjectName(spec.name);
-        layout.widgets_.insert(keyOf(spec.name, spec.index), widget);
+        if (widget->objectName().isEmpty()) widget->setObjectName(design.name);
+        layout.widgets_.insert(keyOf(design.name, design.index), widget);
     }
     applyTabOrder(layout.specs_, layout);
     return layout;

@@ -43,7 +43,7 @@ bool OnClick(QObject* control, std::function<void()> handler);
 
 // Helpers for the factories of registered kinds.
 QFont FontFrom(const QVariant& value, const QFont& fallback);
-void ApplyCommon(QWidget* widget, const ControlSpec& spec);
+void ApplyCommon(QWidget* widget, const ControlSpec& design);
 QRect PixelsOf(const QRect& twips);
 
 // The background picture given to a window by its designer data.

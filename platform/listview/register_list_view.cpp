@@ -7,9 +7,9 @@ namespace platform {
 
 void RegisterListViewKind() {
     designer::RegisterKind(QStringLiteral("ListView"),
-                           [](QWidget* parent, const designer::ControlSpec& spec) {
+                           [](QWidget* parent, const designer::ControlSpec& design) {
                                auto* list = new ListView(parent);
-                               designer::ApplyCommon(list, spec);
+                               designer::ApplyCommon(list, design);
                                return list;
                            });
 }

@@ -7,10 +7,10 @@ namespace platform {
 
 void RegisterTabStripKind() {
     designer::RegisterKind(QStringLiteral("TabS"),
-                           [](QWidget* parent, const designer::ControlSpec& spec) {
+                           [](QWidget* parent, const designer::ControlSpec& design) {
                                auto* strip = new TabStrip(parent);
-                               strip->ReadProperties(spec.bag);
-                               designer::ApplyCommon(strip, spec);
+                               strip->ReadProperties(design.bag);
+                               designer::ApplyCommon(strip, design);
                                return strip;
                            });
 }

@@ -191,12 +191,12 @@ TEST(CommandKind, DesignerDataMakesALoadedCommand) {
     const auto factory = platform::designer::FactoryOf(QStringLiteral("Command"));
     ASSERT_TRUE(factory);
     QWidget window;
-    platform::designer::ControlSpec spec;
-    spec.name = QStringLiteral("Command3");
-    spec.kind = QStringLiteral("Command");
-    spec.twips = QRect(5340, 15, 630, 255);
-    spec.bag = {{"Picture", ":/images/Command/close.bmp"}, {"Enabled", true}};
-    auto* command = qobject_cast<Command*>(factory(&window, spec));
+    platform::designer::ControlSpec design;
+    design.name = QStringLiteral("Command3");
+    design.kind = QStringLiteral("Command");
+    design.twips = QRect(5340, 15, 630, 255);
+    design.bag = {{"Picture", ":/images/Command/close.bmp"}, {"Enabled", true}};
+    auto* command = qobject_cast<Command*>(factory(&window, design));
     ASSERT_NE(command, nullptr);
     EXPECT_EQ(command->objectName(), QStringLiteral("Command3"));
     EXPECT_EQ(command->Ambient().DisplayName, QStringLiteral("Command3"));
@@ -207,11 +207,11 @@ TEST(CommandKind, DesignerDataMakesALoadedCommand) {
 TEST(CommandKind, BadStoredValueLeavesTheInstanceOut) {
     controls::RegisterKinds();
     QWidget window;
-    platform::designer::ControlSpec spec;
-    spec.name = QStringLiteral("Command1");
-    spec.kind = QStringLiteral("Command");
-    spec.bag = {{"Enabled", "maybe"}};
-    EXPECT_EQ(platform::designer::FactoryOf(spec.kind)(&window, spec), nullptr);
+    platform::designer::ControlSpec design;
+    design.name = QStringLiteral("Command1");
+    design.kind = QStringLiteral("Command");
+    design.bag = {{"Enabled", "maybe"}};
+    EXPECT_EQ(platform::designer::FactoryOf(design.kind)(&window, design), nullptr);
 }
 
 }  // namespace

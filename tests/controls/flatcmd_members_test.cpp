@@ -212,17 +212,17 @@ TEST(FlatCmdKind, DesignerDataMakesALoadedButtonThatClicks) {
     ASSERT_TRUE(factory);
     QWidget window;
     window.resize(400, 200);
-    platform::designer::ControlSpec spec;
-    spec.name = QStringLiteral("FlatCmd1");
-    spec.kind = QStringLiteral("FlatCmd");
-    spec.index = 1;
-    spec.twips = QRect(1155, 480, 900, 390);
-    spec.bag = {{"_extentx", 1588},
-                {"_extenty", 688},
-                {"caption", QStringLiteral("主力  ")},
-                {"picturebg", QStringLiteral(":/images/FlatCmd/strip.bmp")},
-                {"checked", true}};
-    auto* button = qobject_cast<controls::FlatCmd*>(factory(&window, spec));
+    platform::designer::ControlSpec design;
+    design.name = QStringLiteral("FlatCmd1");
+    design.kind = QStringLiteral("FlatCmd");
+    design.index = 1;
+    design.twips = QRect(1155, 480, 900, 390);
+    design.bag = {{"_extentx", 1588},
+                  {"_extenty", 688},
+                  {"caption", QStringLiteral("主力  ")},
+                  {"picturebg", QStringLiteral(":/images/FlatCmd/strip.bmp")},
+                  {"checked", true}};
+    auto* button = qobject_cast<controls::FlatCmd*>(factory(&window, design));
     ASSERT_NE(button, nullptr);
     window.show();
     EXPECT_EQ(button->geometry(), QRect(77, 32, 60, 26));
@@ -234,8 +234,8 @@ TEST(FlatCmdKind, DesignerDataMakesALoadedButtonThatClicks) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 12));
     EXPECT_EQ(clicks, 1);
 
-    spec.bag.insert("picturebg", QStringLiteral(":/images/FlatCmd/missing.bmp"));
-    EXPECT_EQ(factory(&window, spec), nullptr) << "a strip that cannot be read";
+    design.bag.insert("picturebg", QStringLiteral(":/images/FlatCmd/missing.bmp"));
+    EXPECT_EQ(factory(&window, design), nullptr) << "a strip that cannot be read";
 }
 
 }  // namespace

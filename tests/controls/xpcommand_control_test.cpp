@@ -108,15 +108,15 @@ TEST(XPCommandKind, DesignerDataMakesALoadedButtonThatClicks) {
     ASSERT_TRUE(factory);
     QWidget window;
     window.resize(400, 200);
-    platform::designer::ControlSpec spec;
-    spec.name = QStringLiteral("XPCommand2");
-    spec.kind = QStringLiteral("XPCommand");
-    spec.twips = QRect(3960, 2160, 1575, 375);
-    spec.bag = {{"_extentx", 2778},
-                {"_extenty", 661},
-                {"Caption", QStringLiteral("注册会员登录      ")},
-                {"Font", QVariantMap{{"name", QStringLiteral("宋体")}, {"size", 9}}}};
-    auto* button = qobject_cast<controls::XPCommand*>(factory(&window, spec));
+    platform::designer::ControlSpec design;
+    design.name = QStringLiteral("XPCommand2");
+    design.kind = QStringLiteral("XPCommand");
+    design.twips = QRect(3960, 2160, 1575, 375);
+    design.bag = {{"_extentx", 2778},
+                  {"_extenty", 661},
+                  {"Caption", QStringLiteral("注册会员登录      ")},
+                  {"Font", QVariantMap{{"name", QStringLiteral("宋体")}, {"size", 9}}}};
+    auto* button = qobject_cast<controls::XPCommand*>(factory(&window, design));
     ASSERT_NE(button, nullptr);
     window.show();
     EXPECT_EQ(button->geometry(), QRect(264, 144, 105, 25));

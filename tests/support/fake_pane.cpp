@@ -78,9 +78,9 @@ FakeDocument* FakePane::finish(const QString& url, std::unique_ptr<FakeDocument>
 void RegisterFakePaneKind() {
     platform::designer::RegisterKind(
         QStringLiteral("WebBrowser"),
-        [](QWidget* parent, const platform::designer::ControlSpec& spec) {
+        [](QWidget* parent, const platform::designer::ControlSpec& design) {
             auto* pane = new FakePane(parent);
-            platform::designer::ApplyCommon(pane, spec);
+            platform::designer::ApplyCommon(pane, design);
             return pane;
         });
 }
