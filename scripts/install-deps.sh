@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6sql6-sqlite
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6sql6-sqlite libsqlite3-dev
     libqt6webenginecore6-bin libgl1-mesa-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev libcpp-httplib-dev
     fonts-arphic-uming
