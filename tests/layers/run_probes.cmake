@@ -1,0 +1,25 @@
+# Builds every layer probe in BUILD_DIR and fails when one of them does not
+# end as expected.
+include(${CMAKE_CURRENT_LIST_DIR}/probes.cmake)
+
+set(failures 0)
+set(index 0)
+foreach(entry ${layer_probes})
+    layer_probe_fields("${entry}")
+    execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target layer_probe_${index}
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    string(FIND "${output}" "${path}: No such file or directory" missing)
+    if(expected STREQUAL "reachable" AND NOT result EQUAL 0)
+        message(SEND_ERROR "${layer} cannot include ${path}:\n${output}")
+        math(EXPR failures "${failures} + 1")
+    elseif(expected STREQUAL "unreachable" AND (result EQUAL 0 OR missing EQUAL -1))
+        message(SEND_ERROR "${layer} reaches ${path} or fails otherwise:\n${output}")
+        math(EXPR failures "${failures} + 1")
+    else()
+        message(STATUS "${layer} + ${path}: ${expected}, as it should be")
+    endif()
+    math(EXPR index "${index} + 1")
+endforeach()
+if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} layer probes went wrong")
+endif()
