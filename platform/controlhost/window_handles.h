@@ -1,18 +1,16 @@
 #pragma once
 
 #include <QPoint>
-#include <cstdint>
 
-class QWidget;
+#include "platform/windows/window_handles.h"
 
 namespace platform::controlhost {
 
-// Window handles: every widget gets a positive id the first time one is asked
-// for; the id lives as long as the widget and is never given to another one.
-using HWND = std::int32_t;
-
-HWND HandleOf(QWidget* widget);  // 0 for no widget
-QWidget* WidgetOf(HWND hwnd);    // null for 0, an unknown or a destroyed window
+// The host's controls take their handles from the one table of the windows,
+// so a control has the same handle whoever asks for it.
+using HWND = windows::Hwnd;
+using windows::HandleOf;
+using windows::WidgetOf;
 
 // The pointer position in screen pixels.
 QPoint GetCursorPos();

@@ -10,6 +10,7 @@
 #include "platform/controlhost/window_handles.h"
 #include "platform/controlhost/window_region.h"
 #include "platform/raster/raster.h"
+#include "platform/windows/window_proc.h"
 
 namespace {
 
@@ -28,6 +29,24 @@ TEST(WindowHandles, AreStableUniqueAndForgottenWithTheWindow) {
     EXPECT_EQ(WidgetOf(a), nullptr);
     EXPECT_EQ(HandleOf(nullptr), 0);
     EXPECT_EQ(WidgetOf(0), nullptr);
+}
+
+platform::windows::LResult AnswerSeven(HWND, std::int32_t, std::int32_t, std::int32_t) {
+    return 7;
+}
+
+// The control host and the window procedures share one handle table: a
+// procedure installed on a control's handle answers what is sent to it.
+TEST(WindowHandles, AreOneTableForControlsAndWindowProcedures) {
+    namespace windows = platform::windows;
+    HostWindow w;
+    for (QWidget* widget : {static_cast<QWidget*>(w.control), w.window.get()}) {
+        const HWND hwnd = HandleOf(widget);
+        EXPECT_EQ(windows::HandleOf(widget), hwnd);
+        ASSERT_NE(windows::SetWindowLongA(hwnd, windows::GWL_WNDPROC, AnswerSeven), nullptr);
+        EXPECT_EQ(windows::SendMessageA(hwnd, 0x400, 0, 0), 7);
+    }
+    EXPECT_EQ(windows::WidgetOf(w.control->hWnd()), w.control);
 }
 
 // The window under the pointer: a child window is a window of its own.
