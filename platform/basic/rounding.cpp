@@ -1,8 +1,7 @@
 #include "platform/basic/rounding.h"
 
 #include <cmath>
-
-#include "platform/basic/runtime_error.h"
+#include <limits>
 
 namespace platform {
 
@@ -17,14 +16,6 @@ long long RoundHalfEven(double value) {
     const double fraction = value - below;
     const bool up = fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0.0);
     return static_cast<long long>(below) + (up ? 1 : 0);
-}
-
-void RaiseDivisionByZero() {
-    throw RuntimeError(11, QStringLiteral("Marlquin"), QStringLiteral("除数为零"));
-}
-
-void RaiseOverflow() {
-    throw RuntimeError(6, QStringLiteral("Marlquin"), QStringLiteral("溢出"));
 }
 
 }  // namespace platform

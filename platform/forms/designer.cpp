@@ -16,10 +16,6 @@ void RegisterKind(const QString& kind, Factory factory) {
     factories().insert(kind, factory);
 }
 
-bool HasKind(const QString& kind) {
-    return factories().contains(kind);
-}
-
 Factory FactoryOf(const QString& kind) {
     return factories().value(kind);
 }

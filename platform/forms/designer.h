@@ -26,6 +26,5 @@ struct ControlSpec {
 // Creates the widget of one kind inside parent and applies its design-time settings.
 using Factory = std::function<QWidget*(QWidget* parent, const ControlSpec& design)>;
 void RegisterKind(const QString& kind, Factory factory);
-bool HasKind(const QString& kind);
 
 }  // namespace platform::designer

@@ -19,7 +19,6 @@ public:
     void Show(ShowStyle style = Modeless);
     void Unload();
 
-    bool IsLoaded() const { return loaded_; }
     bool IsUnloaded() const { return unloaded_; }
 
 signals:

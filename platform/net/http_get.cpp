@@ -59,10 +59,6 @@ HttpAnswer HttpGet(const QUrl& url) {
     return handler()(url);
 }
 
-int HttpTimeout() {
-    return timeout();
-}
-
 int SetHttpTimeout(int milliseconds) {
     return std::exchange(timeout(), milliseconds);
 }

@@ -18,9 +18,8 @@ struct HttpAnswer {
 // the program keeps painting and running its timers, but takes no user input.
 HttpAnswer HttpGet(const QUrl& url);
 
-// The longest a request may take, in milliseconds (15 s unless changed).
-int HttpTimeout();
-// Returns the previous time-out; tests shorten it.
+// Sets the longest a request may take, in milliseconds (15 s unless
+// changed), and returns the previous time-out; tests shorten it.
 int SetHttpTimeout(int milliseconds);
 
 // Seam for tests: the handler answers every request instead of the network.

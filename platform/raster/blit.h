@@ -46,10 +46,4 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, RO
 bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, int wSrc,
                 int hSrc, ROP rop);
 
-// The result of `rop` for one bit each of pattern, source and destination (0
-// or 1); the truth-table rule above, exposed for tests and the blitters.
-constexpr int RopBit(ROP rop, int p, int s, int d) {
-    return static_cast<int>((rop >> (16 + p * 4 + s * 2 + d)) & 1u);
-}
-
 }  // namespace raster

@@ -9,7 +9,6 @@ namespace raster {
 // DrawStateA kinds and states.
 constexpr unsigned DST_ICON = 0x0003;
 constexpr unsigned DST_BITMAP = 0x0004;
-constexpr unsigned DSS_NORMAL = 0x0000;
 constexpr unsigned DSS_DISABLED = 0x0020;
 
 // Draws a bitmap (DST_BITMAP, `image` a bitmap handle's id) or an icon

@@ -7,8 +7,6 @@
 namespace raster {
 
 // DrawTextExA format flags.
-constexpr unsigned DT_LEFT = 0x0000;
-constexpr unsigned DT_TOP = 0x0000;
 constexpr unsigned DT_CENTER = 0x0001;
 constexpr unsigned DT_RIGHT = 0x0002;
 constexpr unsigned DT_VCENTER = 0x0004;

@@ -13,9 +13,4 @@ QColor ToQColor(COLORREF colour) {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-COLORREF FromQColor(const QColor& colour) {
-    const QColor rgb = colour.toRgb();
-    return RGB(rgb.red(), rgb.green(), rgb.blue());
-}
-
 }  // namespace raster

@@ -13,6 +13,5 @@ namespace raster {
 COLORREF ResolveOleColor(OLE_COLOR colour);
 
 QColor ToQColor(COLORREF colour);
-COLORREF FromQColor(const QColor& colour);
 
 }  // namespace raster

@@ -71,9 +71,6 @@ unsigned CopyEntries(std::span<const PALETTEENTRY> from, unsigned start,
 void SetDisplayMode(DisplayMode mode) {
     CurrentMode() = mode;
 }
-DisplayMode GetDisplayMode() {
-    return CurrentMode();
-}
 
 int GetDeviceCaps(HDC dc, int index) {
     if (!detail::FindDc(dc)) return 0;

@@ -20,7 +20,6 @@ enum class DisplayMode {
     Palette16,   // 4 bits per pixel, palette device with 16 entries
 };
 void SetDisplayMode(DisplayMode mode);
-DisplayMode GetDisplayMode();
 
 // GetDeviceCaps indexes.
 constexpr int BITSPIXEL = 12;

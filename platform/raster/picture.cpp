@@ -21,11 +21,6 @@ int PixelsToHimetric(int pixels) {
         platform::RoundHalfEven(double(pixels) * kHimetricPerInch / kPixelsPerInch));
 }
 
-int HimetricToPixels(int himetric) {
-    return static_cast<int>(
-        platform::RoundHalfEven(double(himetric) * kPixelsPerInch / kHimetricPerInch));
-}
-
 Picture::~Picture() {
     if (!own_) return;
     if (bitmap_) DeleteObject(bitmap_);

@@ -19,10 +19,9 @@ using PicturePtr = std::shared_ptr<Picture>;
 
 enum class PictureType : int { None = 0, Bitmap = 1, Icon = 3 };
 
-// Sizes in HIMETRIC units (2540 per inch) at 96 dots per inch, rounded to the
-// nearest whole number, a tie going to the even neighbour.
+// A size in pixels at 96 dots per inch in HIMETRIC units (2540 per inch),
+// rounded to the nearest whole number, a tie going to the even neighbour.
 int PixelsToHimetric(int pixels);
-int HimetricToPixels(int himetric);
 
 class Picture {
 public:

@@ -10,12 +10,9 @@ constexpr std::uint8_t RopTable(std::uint32_t rop) {
     return static_cast<std::uint8_t>(rop >> 16);
 }
 
-// Whether the result depends on the source / on the pattern.
+// Whether the result depends on the source.
 constexpr bool UsesSource(std::uint8_t table) {
     return ((table >> 2) ^ table) & 0x33;
-}
-constexpr bool UsesPattern(std::uint8_t table) {
-    return ((table >> 4) ^ table) & 0x0F;
 }
 
 // Combines pattern, source and destination bit by bit: each result bit is bit

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "platform/basic/rounding.h"
-#include "platform/basic/runtime_error.h"
 
 namespace {
 
@@ -53,68 +52,5 @@ const RoundCase kRoundCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, RoundHalfEvenTest, ::testing::ValuesIn(kRoundCases));
-
-struct DivCase {
-    long long a;
-    long long b;
-    long long quotient;
-};
-
-void PrintTo(const DivCase& c, std::ostream* os) {
-    *os << c.a << " by " << c.b;
-}
-
-class IntDivTest : public ::testing::TestWithParam<DivCase> {};
-
-TEST_P(IntDivTest, TruncatesTowardZero) {
-    EXPECT_EQ(platform::IntDiv(GetParam().a, GetParam().b), GetParam().quotient)
-        << GetParam().a << " / " << GetParam().b;
-}
-
-const DivCase kDivCases[] = {
-    {-7, 2, -3},
-    {7, -2, -3},
-    {7, 2, 3},
-    {-7, -2, 3},
-    {0, 5, 0},
-    {1, 2, 0},
-    {-1, 2, 0},
-    {Limits::min(), 1, Limits::min()},
-    {Limits::max(), -1, -Limits::max()},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, IntDivTest, ::testing::ValuesIn(kDivCases));
-
-struct DivErrorCase {
-    long long a;
-    long long b;
-    long number;
-};
-
-void PrintTo(const DivErrorCase& c, std::ostream* os) {
-    *os << c.a << " by " << c.b;
-}
-
-class IntDivErrorTest : public ::testing::TestWithParam<DivErrorCase> {};
-
-TEST_P(IntDivErrorTest, RaisesRuntimeError) {
-    try {
-        platform::IntDiv(GetParam().a, GetParam().b);
-        ADD_FAILURE() << "no error for " << GetParam().a << " / " << GetParam().b;
-    } catch (const platform::RuntimeError& error) {
-        EXPECT_EQ(error.number(), GetParam().number);
-        EXPECT_FALSE(error.description().isEmpty());
-    }
-}
-
-const DivErrorCase kDivErrorCases[] = {
-    {1, 0, 11},
-    {0, 0, 11},
-    {Limits::min(), -1, 6},
-};
-
-INSTANTIATE_TEST_SUITE_P(Table, IntDivErrorTest, ::testing::ValuesIn(kDivErrorCases));
-
-static_assert(platform::IntDiv(-7, 2) == -3, "usable in constant expressions");
 
 }  // namespace
