@@ -1,7 +1,8 @@
 // The numeric test against the C library's reading of the same number: for
 // texts made of digits, signs, points and exponent marks both must agree, and
-// every text that passes must read as a number once its group separators are
-// dropped and BASIC's "d" exponent is spelt "e".
+// every text that passes must read as a finite number once its group
+// separators are dropped and BASIC's "d" exponent is spelt "e".
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -14,10 +15,11 @@ bool isPlainNumberAlphabet(const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789+-.eE") == std::string::npos;
 }
 
+// A number that overflows reads as infinity and does not count.
 bool readsWhole(const std::string& text) {
     char* end = nullptr;
-    std::strtod(text.c_str(), &end);
-    return !text.empty() && end == text.c_str() + text.size();
+    const double value = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size() && !std::isinf(value);
 }
 
 std::string asCNumber(const QString& text) {

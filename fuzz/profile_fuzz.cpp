@@ -1,6 +1,6 @@
 // The profile file on arbitrary bytes: reading never fails or exceeds its
 // buffer, a write keeps every other key as it read before, and a value
-// written reads back by the reading rules. The input is also used as a value
+// written reads back as it was, up to the buffer's cut. The input is also used as a value
 // and as names, split at its first two NUL bytes.
 #include <QByteArray>
 #include <QDir>
@@ -38,15 +38,10 @@ void put(const QByteArray& bytes) {
         std::abort();
 }
 
-// What reading gives for a value as written: blanks around and one pair of
-// quotation marks dropped, then at most 254 bytes.
+// What reading gives for a value as written: the value itself in the ANSI
+// code page, cut to at most 254 bytes.
 QString expectedRead(const QString& value) {
-    QByteArray bytes = platform::ToAnsi(value);
-    while (!bytes.isEmpty() && (bytes.front() == ' ' || bytes.front() == '\t')) bytes.remove(0, 1);
-    while (!bytes.isEmpty() && (bytes.back() == ' ' || bytes.back() == '\t')) bytes.chop(1);
-    if (bytes.size() >= 2 && bytes.front() == '"' && bytes.back() == '"')
-        bytes = bytes.mid(1, bytes.size() - 2);
-    return platform::FromAnsi(platform::CutAnsi(bytes, 254));
+    return platform::FromAnsi(platform::CutAnsi(platform::ToAnsi(value), 254));
 }
 
 struct Key {

@@ -72,14 +72,20 @@ void FrmLogin::XPCommand2_Click() {
     SetBusy(false);
 }
 
+// A name or password that the settings file would give back cut is not
+// remembered at all: auto-login would send the wrong one.
 void FrmLogin::SaveSettings() {
-    const QString file = ConfigFile();
-    const bool remember = Check1->Value() == 1;
-    Module::WriteIni("Config", "RemPwd", remember ? "1" : "0", file);
-    Module::WriteIni("Info", "UserName", remember ? Text1->text() : QString(), file);
-    Module::WriteIni("Info", "PassWord", remember ? Text2->text() : QString(), file);
+    bool remember = Check1->Value() == 1;
+    if (remember && !(Module::FitsIni(Text1->text()) && Module::FitsIni(Text2->text()))) {
+        Inform(QStringLiteral("用户名或密码过长,无法记住！"));
+        remember = false;
+    }
     // Check2's tick counts even while Check2 is disabled.
-    Module::WriteIni("Config", "AutoLogin", Check2->Value() == 1 ? "1" : "0", file);
+    Module::WriteIniKeys({{"Config", "RemPwd", remember ? "1" : "0"},
+                          {"Info", "UserName", remember ? Text1->text() : QString()},
+                          {"Info", "PassWord", remember ? Text2->text() : QString()},
+                          {"Config", "AutoLogin", Check2->Value() == 1 ? "1" : "0"}},
+                         ConfigFile());
 }
 
 void FrmLogin::OpenMainWindow() {
@@ -89,9 +95,7 @@ void FrmLogin::OpenMainWindow() {
 
 void FrmLogin::XPCommand1_Click() {
     CurrentUser.clear();
-    const QString file = ConfigFile();
     // The remembered user name and password stay in the file.
-    Module::WriteIni("Config", "RemPwd", "0", file);
-    Module::WriteIni("Config", "AutoLogin", "0", file);
+    Module::WriteIniKeys({{"Config", "RemPwd", "0"}, {"Config", "AutoLogin", "0"}}, ConfigFile());
     OpenMainWindow();
 }

@@ -10,22 +10,39 @@
 #include "platform/windows/window_move.h"
 
 namespace Module {
+namespace {
+
+// ReadIni's buffer: at most 254 bytes of a value and the closing NUL.
+constexpr int kIniBufferSize = 255;
+
+}  // namespace
 
 QString AppPathOf(const QString& folder) {
     return folder.endsWith('/') ? folder : folder + QLatin1Char('/');
 }
 
-QString AppPath() { return AppPathOf(platform::ApplicationFolder()); }
+QString AppPath() {
+    return AppPathOf(platform::ApplicationFolder());
+}
 
 QString ReadIni(const QString& section, const QString& key, const QString& file) {
-    return platform::profile::Read(file, section, key, 255);
+    return platform::profile::Read(file, section, key, kIniBufferSize);
 }
 
 void WriteIni(const QString& section, const QString& key, const QString& value,
               const QString& file) {
-    if (!platform::profile::Write(file, section, key, value))
+    WriteIniKeys({{section, key, value}}, file);
+}
+
+void WriteIniKeys(const QList<IniEntry>& entries, const QString& file) {
+    if (platform::profile::WriteAll(file, entries)) return;
+    for (qsizetype i = 0; i < entries.size(); ++i)
         platform::MsgBox(QStringLiteral("写入信息时出错,请确定您有足够的权限！"),
                          platform::vbCritical, QStringLiteral("提示"));
+}
+
+bool FitsIni(const QString& value) {
+    return platform::profile::FitsBuffer(value, kIniBufferSize);
 }
 
 void UnloadAllForms() {
@@ -33,7 +50,9 @@ void UnloadAllForms() {
     for (qsizetype i = loaded.size() - 1; i >= 0; --i) loaded[i]->Unload();
 }
 
-void DragForm(QWidget* frm) { platform::windows::BeginWindowMove(frm); }
+void DragForm(QWidget* frm) {
+    platform::windows::BeginWindowMove(frm);
+}
 
 bool Contains(const QString& s, const QString& sub) {
     return s.contains(sub, Qt::CaseInsensitive);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include "platform/profile/profile_file.h"
 
 class QWidget;
 
@@ -15,6 +18,12 @@ QString AppPathOf(const QString& folder);
 QString ReadIni(const QString& section, const QString& key, const QString& file);
 void WriteIni(const QString& section, const QString& key, const QString& value,
               const QString& file);
+// Writes the keys together, all or none; when they cannot be written the
+// write-failure box comes once for each key, as from WriteIni.
+using IniEntry = platform::profile::Entry;
+void WriteIniKeys(const QList<IniEntry>& entries, const QString& file);
+// Whether ReadIni gives the value back whole (it is not cut).
+bool FitsIni(const QString& value);
 
 void UnloadAllForms();
 void DragForm(QWidget* frm);

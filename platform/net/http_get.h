@@ -16,6 +16,8 @@ struct HttpAnswer {
 
 // Fetches url with an HTTP GET and waits for the whole body. While it waits
 // the program keeps painting and running its timers, but takes no user input.
+// A body longer than 64 KB is not read on: it comes back as an answered,
+// empty body, which no caller takes for a valid answer.
 HttpAnswer HttpGet(const QUrl& url);
 
 // Sets the longest a request may take, in milliseconds (15 s unless

@@ -47,12 +47,24 @@ QString Read(const QString& file, const QString& section, const QString& key, in
 }
 
 bool Write(const QString& file, const QString& section, const QString& key, const QString& value) {
-    if (file.isEmpty() || !CanStore(section, key, value)) return false;
+    return WriteAll(file, {{section, key, value}});
+}
+
+bool WriteAll(const QString& file, const QList<Entry>& entries) {
+    if (file.isEmpty()) return false;
+    for (const Entry& entry : entries)
+        if (!CanStore(entry.section, entry.key, entry.value)) return false;
     const bool created = !QFileInfo::exists(file);
-    const std::optional<QByteArray> text = created ? QByteArray() : readRegularFile(file);
+    std::optional<QByteArray> text = created ? QByteArray() : readRegularFile(file);
     // An existing file that cannot be read must not be replaced by a new one.
     if (!text) return false;
-    return replaceFile(file, WithValue(*text, section, key, value), created);
+    for (const Entry& entry : entries)
+        *text = WithValue(*text, entry.section, entry.key, entry.value);
+    return replaceFile(file, *text, created);
+}
+
+bool FitsBuffer(const QString& value, int bufferSize) {
+    return ToAnsi(value).size() <= bufferSize - 1;
 }
 
 }  // namespace platform::profile

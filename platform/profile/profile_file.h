@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace platform::profile {
@@ -13,8 +14,23 @@ QString Read(const QString& file, const QString& section, const QString& key, in
 // Stand-in for WritePrivateProfileStringA: creates the file, section and key
 // as needed and keeps every other line. The file is replaced as a whole, so a
 // failed write leaves it as it was; a new file is readable and writable by its
-// owner only. False when the file could not be written or the names or value
-// contain what would break its lines (see CanStore).
+// owner only. A value is stored so that Read gives it back unchanged up to
+// the buffer's cut. False when the file could not be written or the names or
+// value contain what would break its lines (see CanStore).
 bool Write(const QString& file, const QString& section, const QString& key, const QString& value);
+
+// One key to write.
+struct Entry {
+    QString section;
+    QString key;
+    QString value;
+};
+
+// Writes several keys by Write's rules in one replacement of the file: all
+// of them are written, or none when any one cannot be.
+bool WriteAll(const QString& file, const QList<Entry>& entries);
+
+// Whether Read with this buffer size gives the value back whole.
+bool FitsBuffer(const QString& value, int bufferSize = 255);
 
 }  // namespace platform::profile

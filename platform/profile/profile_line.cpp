@@ -49,6 +49,11 @@ std::optional<KeyLine> ParseKeyLine(QByteArrayView line) {
                    withoutQuotes(TrimBlanks(line.sliced(equals + 1)))};
 }
 
+QByteArray ValueText(QByteArrayView value) {
+    if (TrimBlanks(value) == value && withoutQuotes(value) == value) return value.toByteArray();
+    return '"' + value.toByteArray() + '"';
+}
+
 bool LineReader::Next(QByteArrayView& line) {
     if (at_ >= text_.size()) return false;
     qsizetype end = at_;

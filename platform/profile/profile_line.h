@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <optional>
 
@@ -18,6 +19,11 @@ struct KeyLine {
     QByteArrayView value;
 };
 std::optional<KeyLine> ParseKeyLine(QByteArrayView line);
+
+// What goes behind "key=" so that ParseKeyLine gives the value back as it
+// is: a value that reading would change (blanks around it, or a pair of
+// enclosing quotation marks) is put in quotation marks.
+QByteArray ValueText(QByteArrayView value);
 
 // Splits a file's text into lines at CR LF, CR or LF. A line end at the very
 // end does not start another line.

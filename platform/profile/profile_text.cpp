@@ -69,7 +69,7 @@ QByteArray WithValue(QByteArrayView text, const QString& section, const QString&
     const ProfileName keyName(key);
     const Split split = splitMark(text);
     const Location found = locate(split.lines, sectionName, keyName);
-    const QByteArray keyLine = keyName.ansi() + '=' + ToAnsi(value);
+    const QByteArray keyLine = keyName.ansi() + '=' + ValueText(ToAnsi(value));
 
     QByteArray out;
     out.reserve(text.size() + keyLine.size() + sectionName.ansi().size() + 8);

@@ -16,6 +16,7 @@ QByteArray StoredValue(QByteArrayView text, const QString& section, const QStrin
 
 // The file's bytes with key in section set to value; the section and key are
 // added where missing. Every other line stays as it was; lines end in CR LF.
+// The value is quoted where reading would otherwise change it.
 QByteArray WithValue(QByteArrayView text, const QString& section, const QString& key,
                      const QString& value);
 

@@ -145,4 +145,24 @@ TEST_P(WriteIniFailureTest, OneBoxPerFailedWrite) {
 
 INSTANTIATE_TEST_SUITE_P(Writes, WriteIniFailureTest, ::testing::Values(1, 4));
 
+// Keys written together: one that cannot be stored keeps all of them out,
+// and the failure is reported once per key.
+TEST(Ini, KeysWrittenTogetherAllOrNone) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Config.ini");
+    Module::WriteIni("Config", "RemPwd", "0", file);
+    MsgBoxRecorder boxes;
+    Module::WriteIniKeys({{"Config", "RemPwd", "1"},
+                          {"Info", "UserName", "line1\nline2"},
+                          {"Info", "PassWord", "secret"}},
+                         file);
+    EXPECT_EQ(Module::ReadIni("Config", "RemPwd", file), QStringLiteral("0"));
+    EXPECT_EQ(Module::ReadIni("Info", "PassWord", file), QString());
+    ASSERT_EQ(boxes.boxes().size(), 3u);
+    for (const MsgBoxRecorder::Box& box : boxes.boxes()) {
+        EXPECT_EQ(box.prompt, QStringLiteral("写入信息时出错,请确定您有足够的权限！"));
+        EXPECT_EQ(box.style, 16);
+    }
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -164,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(Complete, LookupTextTest,
                          ::testing::Values(LookupRow{"SixDigits", "600519", false, ""},
                                            LookupRow{"BlankBefore", " 600519", false, ""},
                                            LookupRow{"BlankAfter", "600519 ", false, ""},
-                                           LookupRow{"Exponent", "12e345", false, ""},
+                                           LookupRow{"Exponent", "12e300", false, ""},
+                                           LookupRow{"Overflow", "99e999", true, ""},
                                            LookupRow{"Empty", "", false, ""},
                                            LookupRow{"Blanks", "   ", false, ""},
                                            LookupRow{"SevenDigits", "6005190", true, ""}),
@@ -283,6 +285,21 @@ TEST_F(LookupTest, DeletingAfterAPickShowsTheListEmpty) {
     EXPECT_TRUE(w.ListView1->isHidden());  // 600519 again: complete
     typeKey(Qt::Key_Backspace);
     EXPECT_EQ(codes(), QStringList{"600519"});
+}
+
+// Text committed by an input method is typing too: it clears the pick mark.
+TEST_F(LookupTest, InputMethodTextAfterAPickLooksUpAgain) {
+    Frmmain& w = open();
+    pick600519();
+    w.Text1->setFocus();
+    w.Text1->selectAll();
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("平安"));
+    QCoreApplication::sendEvent(w.Text1, &commit);
+    EXPECT_EQ(w.Text1->text(), QStringLiteral("平安"));
+    EXPECT_FALSE(w.PickedFromList);
+    EXPECT_FALSE(w.ListView1->isHidden());
+    EXPECT_EQ(codes(), QStringList{"000001"});
 }
 
 struct CheckZRow {

@@ -1,7 +1,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMouseEvent>
 
 #include "app/Module/Globals.h"
@@ -207,10 +206,8 @@ TEST_P(EvaluateTest, SixCharacterNumbersAreEvaluatedUntrimmed) {
     if (row.accepted) {
         EXPECT_TRUE(boxes.isEmpty());
         EXPECT_EQ(web2.navigations.last(), kPageHost + "/new/ggpc/zldp/" + text + ".shtml");
-        // Written as typed; the profile reader would trim the blanks around it.
-        QFile config(dir.filePath("Config.ini"));
-        ASSERT_TRUE(config.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(config.readAll().contains("LastID=" + text.toUtf8() + "\r\n"));
+        // Remembered as typed, blanks included.
+        EXPECT_EQ(readConfig("LastID"), text);
         EXPECT_FALSE(w.PicLoad->isHidden());
     } else {
         EXPECT_EQ(boxes,

@@ -160,10 +160,10 @@ void Drag(QWidget* widget, Qt::MouseButton button, QPoint at, QPoint by) {
     QApplication::sendEvent(widget, &release);
 }
 
-void TypeKey(QWidget* widget, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void TypeKey(QWidget* widget, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(widget, &release);
 }
 

@@ -80,7 +80,8 @@ void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton);
 void Press(QWidget* widget, Qt::MouseButton button, QPoint at);
 // Presses at `at`, moves the pointer by `by` with the button held, releases.
 void Drag(QWidget* widget, Qt::MouseButton button, QPoint at, QPoint by);
-void TypeKey(QWidget* widget, int key, const QString& text);
+void TypeKey(QWidget* widget, int key, const QString& text,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void Type(QWidget* widget, const QString& text);
 
 // The canned answers.

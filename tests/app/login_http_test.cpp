@@ -49,6 +49,14 @@ const GetCase kGetCases[] = {
     {"Silent", RawHttpServer::Mode::Silent, 0, "", false, ""},
     {"HangsUp", RawHttpServer::Mode::HangUp, 0, "", false, ""},
     {"Trickles", RawHttpServer::Mode::Trickle, 0, "", false, ""},
+    // Every valid answer is a few bytes: a longer body is read no further.
+    {"LongestBody", RawHttpServer::Mode::Answer, 200, QByteArray(64 * 1024, 'O'), true,
+     QString(64 * 1024, u'O')},
+    {"BodyOverTheBound", RawHttpServer::Mode::Answer, 200, QByteArray(64 * 1024 + 1, 'O'), true,
+     ""},
+    {"ErrorBodyOverTheBound", RawHttpServer::Mode::Answer, 404, QByteArray(1 << 20, 'E'), true, ""},
+    {"FloodOf400MB", RawHttpServer::Mode::Flood, 0, "", true, ""},
+    {"FloodOfNoLength", RawHttpServer::Mode::FloodUnsized, 0, "", true, ""},
 };
 
 class HttpGetTest : public ::testing::TestWithParam<GetCase> {};

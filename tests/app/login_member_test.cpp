@@ -1,7 +1,10 @@
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <vector>
 
 #include "app/Module/Globals.h"
+#include "app/Module/Module.h"
 #include "login_fixture.h"
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/label.h"
@@ -158,8 +161,85 @@ TEST_F(LoginTest, BlankNameAndPasswordAreSent) {
     Answer({Body("OK")});
     Click(form.XPCommand2);
     ASSERT_EQ(requests_.size(), 1);
-    EXPECT_EQ(requests_[0].url.toEncoded(), QByteArray(kLoginMemberUrl) + "login.asp?u=%20%20&p=%20");
+    EXPECT_EQ(requests_[0].url.toEncoded(),
+              QByteArray(kLoginMemberUrl) + "login.asp?u=%20%20&p=%20");
     EXPECT_EQ(CurrentUser, QStringLiteral("  "));
+}
+
+// ---- What is remembered comes back as it was typed, or is not remembered ----
+
+const QString kTooLong = QStringLiteral("用户名或密码过长,无法记住！");
+
+struct RememberCase {
+    const char* name;
+    QString user, password;
+    bool remembered;
+};
+
+void PrintTo(const RememberCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const RememberCase kRememberCases[] = {
+    {"BlanksAndQuotesInPassword", "alice", QStringLiteral(" \"pw\" "), true},
+    {"QuotedName", QStringLiteral("\"bob\""), "x", true},
+    {"BlanksAroundName", QStringLiteral("  carol\t"), "x", true},
+    {"LongestPassword", "dave", QString(127, u'密'), true},
+    {"PasswordOverTheCut", "erin", QString(255, u'p'), false},
+    {"NameOverTheCut", QString(128, u'张'), "x", false},
+};
+
+class RememberLogin : public LoginTest, public ::testing::WithParamInterface<RememberCase> {};
+
+TEST_P(RememberLogin, ComesBackAsTypedOrIsNotRemembered) {
+    const RememberCase& c = GetParam();
+    FrmLogin& form = Open();
+    form.Text1->setText(c.user);
+    form.Text2->setText(c.password);
+    form.Check1->SetValue(1);
+    form.Check2->SetValue(1);
+    Answer({Body("OK")});
+    Click(form.XPCommand2);
+
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_EQ(CurrentUser, c.user);
+    ASSERT_EQ(boxes_.size(), c.remembered ? 0 : 1);
+    if (!c.remembered) {
+        EXPECT_EQ(boxes_[0].prompt, kTooLong);
+        EXPECT_EQ(boxes_[0].style, 64);
+        EXPECT_EQ(boxes_[0].title, QStringLiteral("提示"));
+    }
+    EXPECT_EQ(Ini("Config", "RemPwd"), c.remembered ? "1" : "0");
+    EXPECT_EQ(Ini("Config", "AutoLogin"), "1");
+    // The next start fills the boxes with exactly what was typed, or leaves them empty.
+    Module::UnloadAllForms();
+    Flush();
+    FrmLogin& again = Open();
+    EXPECT_EQ(again.Text1->text(), c.remembered ? c.user : QString());
+    EXPECT_EQ(again.Text2->text(), c.remembered ? c.password : QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RememberLogin, ::testing::ValuesIn(kRememberCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A name pasted over two lines is sent and remembered as its first line.
+TEST_F(LoginTest, PastedTwoLineNameKeepsItsFirstLine) {
+    FrmLogin& form = Open();
+    QGuiApplication::clipboard()->setText(QStringLiteral("line1\nline2"));
+    form.Text1->setFocus();
+    TypeKey(form.Text1, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+    form.Text2->setText("secret");
+    form.Check1->SetValue(1);
+    Answer({Body("OK")});
+    Click(form.XPCommand2);
+
+    ASSERT_EQ(requests_.size(), 1);
+    EXPECT_EQ(requests_[0].url.toEncoded(),
+              QByteArray(kLoginMemberUrl) + "login.asp?u=line1&p=secret");
+    EXPECT_TRUE(boxes_.isEmpty());
+    EXPECT_EQ(Ini("Config", "RemPwd"), "1");
+    EXPECT_EQ(Ini("Info", "UserName"), "line1");
+    EXPECT_EQ(Ini("Info", "PassWord"), "secret");
 }
 
 // The controls are disabled and enabled again in their fixed order.

@@ -47,7 +47,23 @@ void RawHttpServer::Read(QTcpSocket* socket) {
             drip->start(50);
             break;
         }
+        case Mode::Flood:
+        case Mode::FloodUnsized:
+            Flood(socket, mode_ == Mode::Flood);
+            break;
     }
+}
+
+// Writes the next block whenever the last one has gone out, until the client
+// stops reading or hangs up.
+void RawHttpServer::Flood(QTcpSocket* socket, bool declared) {
+    socket->write(declared ? "HTTP/1.1 200 OK\r\nContent-Length: 419430400\r\n\r\n"
+                           : "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+    const QByteArray block(64 * 1024, 'O');
+    socket->write(block);
+    connect(socket, &QTcpSocket::bytesWritten, socket, [socket, block] {
+        if (socket->bytesToWrite() == 0) socket->write(block);
+    });
 }
 
 void RawHttpServer::Reply(QTcpSocket* socket) {

@@ -8,10 +8,11 @@
 class QTcpSocket;
 
 // A bare HTTP server on 127.0.0.1 that shows what reached it byte for byte
-// and can misbehave: stay silent, hang up, or trickle its answer.
+// and can misbehave: stay silent, hang up, trickle its answer, or flood the
+// client with an endless body, declared as 400 MB or of no declared length.
 class RawHttpServer : public QObject {
 public:
-    enum class Mode { Answer, Silent, HangUp, Trickle };
+    enum class Mode { Answer, Silent, HangUp, Trickle, Flood, FloodUnsized };
 
     RawHttpServer();
 
@@ -27,6 +28,7 @@ private:
     void Accept();
     void Read(QTcpSocket* socket);
     void Reply(QTcpSocket* socket);
+    void Flood(QTcpSocket* socket, bool declared);
 
     QTcpServer server_;
     Mode mode_ = Mode::Answer;

@@ -86,6 +86,19 @@ TEST_F(LoginTest, WindowAsDesigned) {
                                   "Check2", "XPCommand1", "XPCommand2"}));
 }
 
+// The check boxes are filled with their designed back colour &H00F7F2E6,
+// all the way to their edges.
+TEST_F(LoginTest, CheckBoxesShowTheirBackColour) {
+    FrmLogin& form = Open();
+    for (platform::CheckBox* box : {form.Check1, form.Check2}) {
+        const QImage face = box->grab().toImage();
+        for (const QPoint corner :
+             {QPoint(face.width() - 1, 0), QPoint(face.width() - 1, face.height() - 1)})
+            EXPECT_EQ(face.pixelColor(corner), QColor(0xE6, 0xF2, 0xF7))
+                << box->objectName().toStdString() << " at " << corner.x() << "," << corner.y();
+    }
+}
+
 // ---- Simple event procedures ----
 
 TEST_F(LoginTest, RememberTickEnablesAutoLoginWithoutTouchingIt) {

@@ -44,7 +44,7 @@ const NumericCase kCases[] = {
     {u".5", true, "point before digits"},
     {u"1.5e3", true, "fraction and exponent"},
     {u"1.e5", true, "point then exponent"},
-    {u"12e345", true, "exponent beyond double range"},
+    {u"12e300", true, "three-digit exponent within range"},
     {u"1E5", true, "capital exponent"},
     {u"1e+5", true, "exponent with plus"},
     {u"1e-5", true, "exponent with minus"},
@@ -95,8 +95,32 @@ const NumericCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, IsNumericTest, ::testing::ValuesIn(kCases));
 
+// A number must fit a Double: overflow fails, underflow is zero and passes.
+const NumericCase kRangeCases[] = {
+    {u"99e999", false, "far beyond the largest Double"},
+    {u"12e345", false, "six characters beyond the range"},
+    {u"-1e309", false, "negative overflow"},
+    {u"99d999", false, "BASIC's d exponent overflows too"},
+    {u"1,000e306", false, "groups count toward the size"},
+    {u"0.01e311", false, "fraction shifted out of range"},
+    {u"1e99999999999999999999", false, "exponent beyond any integer"},
+    {u"1.7976931348623159e308", false, "rounds past the largest Double"},
+    {u"1.7976931348623158e308", true, "rounds down to the largest Double"},
+    {u"1.7976931348623157e308", true, "the largest Double"},
+    {u"0.001e311", true, "fraction shifted into range"},
+    {u"1e308", true, "largest power of ten"},
+    {u"1e-400", true, "underflow is zero"},
+    {u"1e-99999999999999999999", true, "exponent below any integer"},
+    {u"0e999999", true, "zero with a huge exponent"},
+    {u"000000000000000000000000000001e308", true, "leading zeros do not count"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Range, IsNumericTest, ::testing::ValuesIn(kRangeCases));
+
 TEST(IsNumeric, LongInputsAnswer) {
-    EXPECT_TRUE(platform::IsNumeric(QString(1'000'000, u'7')));
+    EXPECT_FALSE(platform::IsNumeric(QString(1'000'000, u'7')));
+    EXPECT_TRUE(platform::IsNumeric(QString(999'999, u'0') + u'7'));
+    EXPECT_TRUE(platform::IsNumeric(QStringLiteral("0.") + QString(999'999, u'0') + u'7'));
     EXPECT_FALSE(platform::IsNumeric(QString(1'000'000, u',')));
     EXPECT_FALSE(platform::IsNumeric(QString(500'000, u'1') + QStringLiteral(",,")));
 }

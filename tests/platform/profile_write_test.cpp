@@ -48,8 +48,10 @@ const WriteCase kWriteCases[] = {
      "[config]\r\nRemPwd=1\r\n"},
     {"empty value keeps the key", "[Info]\r\nPassWord=secret\r\n", "Info", "PassWord", "",
      "[Info]\r\nPassWord=\r\n"},
-    {"value written as given", "[Config]\r\n", "Config", "A", "  \"x\"  ",
-     "[Config]\r\nA=  \"x\"  \r\n"},
+    {"value that reading would change is quoted", "[Config]\r\n", "Config", "A", "  \"x\"  ",
+     "[Config]\r\nA=\"  \"x\"  \"\r\n"},
+    {"value with quotes inside written as given", "[Config]\r\n", "Config", "A", "a\"b\"",
+     "[Config]\r\nA=a\"b\"\r\n"},
     {"comments and foreign lines kept",
      "; settings\r\n[Config]\r\n; remember\r\nRemPwd=0\r\njunk line\r\n", "Config", "RemPwd", "1",
      "; settings\r\n[Config]\r\n; remember\r\nRemPwd=1\r\njunk line\r\n"},
@@ -106,8 +108,15 @@ TEST_P(ProfileRoundTripTest, ReadsBackWhatWasWritten) {
 const RoundTripCase kRoundTrips[] = {
     {"plain", QStringLiteral("abc123"), QStringLiteral("abc123")},
     {"empty", QString(), QString()},
-    {"blanks dropped", QStringLiteral("  padded\t "), QStringLiteral("padded")},
-    {"quotes dropped", QStringLiteral("\"q\""), QStringLiteral("q")},
+    {"blanks around kept", QStringLiteral("  padded\t "), QStringLiteral("  padded\t ")},
+    {"enclosing quotes kept", QStringLiteral("\"q\""), QStringLiteral("\"q\"")},
+    {"blanks and quotes kept", QStringLiteral(" \"pw\" "), QStringLiteral(" \"pw\" ")},
+    {"empty quotes kept", QStringLiteral("\"\""), QStringLiteral("\"\"")},
+    {"a lone quote", QStringLiteral("\""), QStringLiteral("\"")},
+    {"an opening quote", QStringLiteral("\"a"), QStringLiteral("\"a")},
+    {"254 bytes of Chinese", QString(127, u'密'), QString(127, u'密')},
+    {"quoted and cut", QStringLiteral(" ") + QString(300, u'p'),
+     QStringLiteral(" ") + QString(253, u'p')},
     {"Chinese", QStringLiteral("平安银行"), QStringLiteral("平安银行")},
     {"characters GBK lacks", QStringLiteral("aäb"), QStringLiteral("a?b")},
     {"300 bytes", QString(300, u'p'), QString(254, u'p')},
@@ -154,5 +163,52 @@ const RefusedCase kRefused[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ProfileRefusedWriteTest, ::testing::ValuesIn(kRefused));
+
+// ---- Several keys in one write: all of them or none ----
+
+struct WriteAllCase {
+    const char* what;
+    QList<platform::profile::Entry> entries;
+    bool written;
+    const char* after;
+};
+
+void PrintTo(const WriteAllCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class ProfileWriteAllTest : public ::testing::TestWithParam<WriteAllCase> {};
+
+TEST_P(ProfileWriteAllTest, WritesAllOrNone) {
+    const WriteAllCase& c = GetParam();
+    ProfileFolder folder;
+    folder.Put("[Config]\r\nRemPwd=0\r\n");
+    EXPECT_EQ(platform::profile::WriteAll(folder.file(), c.entries), c.written) << c.what;
+    EXPECT_EQ(folder.Bytes(), QByteArray(c.after)) << c.what;
+}
+
+const WriteAllCase kWriteAll[] = {
+    {"all written",
+     {{"Config", "RemPwd", "1"}, {"Info", "UserName", "alice"}, {"Config", "AutoLogin", "1"}},
+     true,
+     "[Config]\r\nRemPwd=1\r\nAutoLogin=1\r\n[Info]\r\nUserName=alice\r\n"},
+    {"the same key twice: the last counts",
+     {{"Config", "RemPwd", "1"}, {"config", "rempwd", " 2 "}},
+     true,
+     "[Config]\r\nrempwd=\" 2 \"\r\n"},
+    {"a refused value stops every key",
+     {{"Config", "RemPwd", "1"},
+      {"Info", "UserName", QStringLiteral("line1\nline2")},
+      {"Info", "PassWord", "secret"}},
+     false,
+     "[Config]\r\nRemPwd=0\r\n"},
+    {"a refused name stops every key",
+     {{"Config", "RemPwd", "1"}, {"Config", QStringLiteral("a=b"), "x"}},
+     false,
+     "[Config]\r\nRemPwd=0\r\n"},
+    {"nothing to write", {}, true, "[Config]\r\nRemPwd=0\r\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, ProfileWriteAllTest, ::testing::ValuesIn(kWriteAll));
 
 }  // namespace
