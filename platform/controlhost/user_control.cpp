@@ -45,6 +45,9 @@ void UserControl::InitNew() {
     notifiedSize_ = size();
     ResizeSurface(size());
     UserControl_InitProperties();
+    // A placed control is told its size once, as every later size is told:
+    // that first resize is where it paints its face and shapes its window.
+    UserControl_Resize();
 }
 
 void UserControl::Load(const PropertyBag& bag) {

@@ -63,7 +63,8 @@ public:
     ~UserControl() override;
 
     // --- The holder's side.
-    // Starts a newly placed instance (UserControl_InitProperties).
+    // Starts a newly placed instance (UserControl_InitProperties), then tells
+    // it the size it has (UserControl_Resize).
     void InitNew();
     // Loads a stored instance (UserControl_ReadProperties). The size the
     // control has now is taken as its stored extent, without a resize
