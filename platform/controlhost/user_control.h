@@ -153,6 +153,7 @@ protected:
 
 private:
     void SizeChanged();
+    void FocusChanged(QWidget* now);
     void ApplyCursor();
     QShortcut* AccessShortcut(QShortcut* existing, bool on, int key, std::int16_t keyAscii);
     // A mouse coordinate in the surface's scale units.
@@ -166,6 +167,8 @@ private:
     raster::PicturePtr mouseIcon_;
     QShortcut* defaultKey_ = nullptr;
     QShortcut* cancelKey_ = nullptr;
+    // The focus was here when another program became active.
+    bool focusKeptWhileInactive_ = false;
 };
 
 }  // namespace platform::controlhost
