@@ -91,6 +91,8 @@ private:
     void ListMatches(const QString& t);
 
     void ShowCategory(int Index);
+    // Shows the loading overlay over the main pane for a page about to load.
+    void ShowPicLoad();
     void Web1_DownloadComplete();
     void Web2_DownloadComplete();
     void Web3_DownloadComplete();
@@ -101,6 +103,9 @@ private:
     void BlankIndexPage(platform::browser::HtmlDocument& document);
 
     platform::designer::Layout layout_;
+    // Counts the showings of the loading overlay, so that a page completed
+    // before the latest one cannot hide it.
+    quint64 picLoadShown_ = 0;
     // The panes' current documents, bound to their context-menu events.
     QPointer<platform::browser::HtmlDocument> WM1;
     QPointer<platform::browser::HtmlDocument> WM2;

@@ -21,7 +21,7 @@ const QString kPageEnd = QStringLiteral(".shtml");
 void Frmmain::TabS1_Click(int Index, int tab) {
     if (tab >= 0 && tab < PageTable::TabCount(Index)) BaseURL = PageTable::Address(Index, tab);
     CategoryURL[Index] = BaseURL;
-    PicLoad->show();
+    ShowPicLoad();
     if (Index == PageTable::kWholePages) {
         Picture4->hide();
         Web2->Navigate(BaseURL);
@@ -46,7 +46,7 @@ void Frmmain::FlatCmd1_Click(int Index) {
         return;
     }
     ShowCategory(Index);
-    PicLoad->show();
+    ShowPicLoad();
     BaseURL = CategoryURL[Index];
     if (Index == PageTable::kWholePages) {
         Picture4->hide();
@@ -64,7 +64,7 @@ void Frmmain::XPCommand1_Click() {
                          platform::vbInformation, QStringLiteral("提示"));
         return;
     }
-    PicLoad->show();
+    ShowPicLoad();
     Module::WriteIni(QStringLiteral("Config"), QStringLiteral("LastID"), code,
                      Module::AppPath() + QStringLiteral("Config.ini"));
     // The stock pool's pages take no code: a code is evaluated on the stock
@@ -101,11 +101,18 @@ void Frmmain::Web2_DocumentComplete() {
     if (Module::Contains(location, platform::config::IndexHost() + QLatin1Char('/')))
         BlankIndexPage(*document);
     // The page takes the blanking asynchronously; the overlay goes only once
-    // it has, so the user never sees the parts that are blanked.
+    // it has, so the user never sees the parts that are blanked. By then the
+    // overlay may have been shown for a newer page, which hides it itself.
     QPointer<Frmmain> self(this);
-    document->apply([self] {
-        if (self) self->PicLoad->hide();
+    const quint64 shown = picLoadShown_;
+    document->apply([self, shown] {
+        if (self && self->picLoadShown_ == shown) self->PicLoad->hide();
     });
+}
+
+void Frmmain::ShowPicLoad() {
+    ++picLoadShown_;
+    PicLoad->show();
 }
 
 void Frmmain::BlankIndexPage(platform::browser::HtmlDocument& document) {

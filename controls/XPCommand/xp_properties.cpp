@@ -26,6 +26,9 @@ void XPCommand::SetXPColor_Hover(raster::OLE_COLOR New_XPColor_Hover) {
 }
 
 void XPCommand::SetEnabled(bool New_Enabled) {
+    // The repaint below is the setter's one; the widget's own notice of the
+    // change must not add a second.
+    paintedEnabled_.reset();
     UserControl::SetEnabled(New_Enabled);
     PropertyChanged(QStringLiteral("Enabled"));
     Refresh();

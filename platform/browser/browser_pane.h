@@ -18,7 +18,8 @@ public:
 
     // Starts loading the address; a new navigation replaces a running one.
     virtual void Navigate(const QString& url) = 0;
-    // A silent pane shows no dialog of any kind and opens no window.
+    // A silent pane shows no dialog of any kind. No pane opens a window of
+    // its own: a new window that a click asks for opens in the user's browser.
     virtual void SetSilent(bool silent) = 0;
     virtual bool Silent() const = 0;
 

@@ -5,7 +5,10 @@
 #include <QWebEngineCertificateError>
 #include <QWebEngineFileSystemAccessRequest>
 #include <QWebEngineFullScreenRequest>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEngineRegisterProtocolHandlerRequest>
+
+#include "platform/shell/open_url.h"
 
 namespace platform::browser {
 namespace {
@@ -25,6 +28,8 @@ bool isLeavePageQuestion(const QString& msg) {
 SilentPage::SilentPage(QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent) {
     refuseRequests();
+    connect(this, &QWebEnginePage::newWindowRequested, this,
+            [](const QWebEngineNewWindowRequest& request) { openRequestedWindow(request); });
 }
 
 void SilentPage::refuseRequests() {
@@ -60,8 +65,20 @@ void SilentPage::refuseRequests() {
             });
 }
 
-QWebEnginePage* SilentPage::createWindow(WebWindowType type) {
-    return silent_ ? nullptr : QWebEnginePage::createWindow(type);
+// The pane opens no window of its own; the engine then hands the request on
+// as newWindowRequested, where openRequestedWindow takes it.
+QWebEnginePage* SilentPage::createWindow(WebWindowType) {
+    return nullptr;
+}
+
+// A link that asks for a new window, or a window.open() of a click, opens
+// its address in the user's browser; pop-ups that no click started stay
+// closed, as does a window without an address.
+void SilentPage::openRequestedWindow(const QWebEngineNewWindowRequest& request) {
+    const QUrl url = request.requestedUrl();
+    if (!request.isUserInitiated() || url.isEmpty() || url.scheme() == QLatin1String("about"))
+        return;
+    shell::OpenUrl(url.toString());
 }
 
 QStringList SilentPage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,

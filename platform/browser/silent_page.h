@@ -4,9 +4,11 @@
 
 namespace platform::browser {
 
-// A page that, while silent, shows no dialog of any kind and opens no window:
-// script dialogs, sign-in and certificate questions, file choosers and
-// permission requests are all answered with "no" without asking the user.
+// A page that, while silent, shows no dialog of any kind: script dialogs,
+// sign-in and certificate questions, file choosers and permission requests
+// are all answered with "no" without asking the user. Silent or not, it opens
+// no window of its own: a new window that a click asks for shows its address
+// in the user's browser, and script pop-ups stay closed.
 class SilentPage : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -16,7 +18,7 @@ public:
     bool silent() const { return silent_; }
 
 protected:
-    QWebEnginePage* createWindow(WebWindowType type) override;
+    QWebEnginePage* createWindow(WebWindowType) override;
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
                             const QStringList& acceptedMimeTypes) override;
     void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
@@ -28,6 +30,7 @@ protected:
 
 private:
     void refuseRequests();
+    static void openRequestedWindow(const QWebEngineNewWindowRequest& request);
 
     bool silent_ = false;
 };

@@ -1,12 +1,13 @@
 #include "platform/controlhost/user_control.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QShortcut>
+#include <utility>
 
 #include "platform/basic/rounding.h"
 #include "platform/controlhost/input_codes.h"
@@ -37,6 +38,8 @@ UserControl::UserControl(QWidget* parent) : QWidget(parent), Surface(this) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 UserControl::~UserControl() = default;
@@ -45,6 +48,9 @@ void UserControl::InitNew() {
     notifiedSize_ = size();
     ResizeSurface(size());
     UserControl_InitProperties();
+    // A placed control is told its size once, as every later size is told:
+    // that first resize is where it paints its face and shapes its window.
+    UserControl_Resize();
 }
 
 void UserControl::Load(const PropertyBag& bag) {
@@ -292,13 +298,27 @@ void UserControl::keyReleaseEvent(QKeyEvent* event) {
     UserControl_KeyUp(keyCode, shift);
 }
 
+// Focus moves within the program reach the control; another program taking
+// the activation does not take the focus from it. It keeps the focus while the
+// program is inactive and loses it only when the focus comes back elsewhere.
 void UserControl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    if (std::exchange(focusKeptWhileInactive_, false)) return;
     UserControl_EnterFocus();
 }
 
 void UserControl::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason && QApplication::activeWindow() == nullptr) {
+        focusKeptWhileInactive_ = true;
+        return;
+    }
+    UserControl_ExitFocus();
+}
+
+void UserControl::FocusChanged(QWidget* now) {
+    if (!focusKeptWhileInactive_ || now == nullptr || now == this) return;
+    focusKeptWhileInactive_ = false;
     UserControl_ExitFocus();
 }
 

@@ -63,7 +63,8 @@ public:
     ~UserControl() override;
 
     // --- The holder's side.
-    // Starts a newly placed instance (UserControl_InitProperties).
+    // Starts a newly placed instance (UserControl_InitProperties), then tells
+    // it the size it has (UserControl_Resize).
     void InitNew();
     // Loads a stored instance (UserControl_ReadProperties). The size the
     // control has now is taken as its stored extent, without a resize
@@ -152,6 +153,7 @@ protected:
 
 private:
     void SizeChanged();
+    void FocusChanged(QWidget* now);
     void ApplyCursor();
     QShortcut* AccessShortcut(QShortcut* existing, bool on, int key, std::int16_t keyAscii);
     // A mouse coordinate in the surface's scale units.
@@ -165,6 +167,8 @@ private:
     raster::PicturePtr mouseIcon_;
     QShortcut* defaultKey_ = nullptr;
     QShortcut* cancelKey_ = nullptr;
+    // The focus was here when another program became active.
+    bool focusKeptWhileInactive_ = false;
 };
 
 }  // namespace platform::controlhost

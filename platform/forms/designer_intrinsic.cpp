@@ -105,7 +105,7 @@ QWidget* createPictureBox(QWidget* parent, const ControlSpec& design) {
 }
 
 QWidget* createLine(QWidget* parent, const ControlSpec& design) {
-    const auto px = [&](const char* key) { return design.props.value(key).toInt() / 15; };
+    const auto px = [&](const char* key) { return PixelsOf(design.props.value(key).toInt()); };
     return new Line(parent, QPoint(px("x1"), px("y1")), QPoint(px("x2"), px("y2")),
                     colourOf(design.props, "borderColor", Qt::black));
 }

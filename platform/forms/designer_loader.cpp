@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/basic/rounding.h"
 #include "platform/forms/click_relay.h"
 #include "platform/forms/controls/ole_colour.h"
 #include "platform/forms/designer_intrinsic.h"
@@ -40,8 +41,8 @@ ControlSpec specOf(const QJsonObject& entry) {
 
 void applyForm(QWidget* form, const QJsonObject& settings) {
     form->setWindowTitle(settings.value("caption").toString());
-    const QSize client(settings.value("clientWidth").toInt() / kTwipsPerPixel,
-                       settings.value("clientHeight").toInt() / kTwipsPerPixel);
+    const QSize client(PixelsOf(settings.value("clientWidth").toInt()),
+                       PixelsOf(settings.value("clientHeight").toInt()));
     if (settings.value("fixedSize").toBool(true))
         form->setFixedSize(client);
     else
@@ -114,9 +115,13 @@ QTimer* Layout::timer(const QString& name) const {
     return timers_.value(name).data();
 }
 
+int PixelsOf(int twips) {
+    return static_cast<int>(RoundHalfEven(twips / double(kTwipsPerPixel)));
+}
+
 QRect PixelsOf(const QRect& twips) {
-    return QRect(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel,
-                 twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel);
+    return QRect(PixelsOf(twips.x()), PixelsOf(twips.y()), PixelsOf(twips.width()),
+                 PixelsOf(twips.height()));
 }
 
 QFont FontFrom(const QVariant& value, const QFont& fallback) {

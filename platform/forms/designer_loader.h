@@ -44,6 +44,9 @@ bool OnClick(QObject* control, std::function<void()> handler);
 // Helpers for the factories of registered kinds.
 QFont FontFrom(const QVariant& value, const QFont& fallback);
 void ApplyCommon(QWidget* widget, const ControlSpec& design);
+// Twips (15 to the pixel) as the nearest whole pixels; a whole number of
+// twips never lies half-way between two pixels.
+int PixelsOf(int twips);
 QRect PixelsOf(const QRect& twips);
 
 // The background picture given to a window by its designer data.

@@ -1,6 +1,7 @@
 #include "platform/listview/list_view.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
 #include "platform/basic/rounding.h"
 #include "platform/listview/list_lines.h"
@@ -72,7 +73,7 @@ QString ListView::SelectedText() const {
 
 void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeView::mouseDoubleClickEvent(event);
-    emit DblClick();
+    if (event->button() == Qt::LeftButton) emit DblClick();
 }
 
 }  // namespace platform

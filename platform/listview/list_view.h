@@ -31,7 +31,8 @@ public:
     QString SelectedText() const;
 
 signals:
-    // A double-click anywhere on the list, on a line or not.
+    // A double-click of the left button anywhere on the list, on a line or
+    // not; the other buttons' double-clicks raise nothing.
     void DblClick();
 
 protected:

@@ -11,6 +11,7 @@
 #include "platform/raster/font.h"
 #include "platform/raster/ole_color.h"
 #include "platform/raster/pixels.h"
+#include "platform/raster/text_prefix.h"
 
 namespace raster {
 namespace {
@@ -19,6 +20,9 @@ struct Line {
     QString text;
     int width = 0;
 };
+
+// For each line, the positions of its characters to underline.
+using Underlines = std::vector<std::vector<int>>;
 
 bool IsLeadByte(std::uint8_t byte) {
     return byte >= 0x81 && byte <= 0xFE;
@@ -121,8 +125,31 @@ int FirstLineY(const RECT& rect, unsigned format, int height) {
     return rect.top;
 }
 
-void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& font,
-           const QColor& colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
+detail::PrefixedText ShownText(const QString& text, unsigned format) {
+    if (format & DT_NOPREFIX) return {text, {}};
+    return detail::StripPrefixes(text);
+}
+
+Underlines UnderlinesOf(const detail::PrefixedText& shown, const std::vector<Line>& lines) {
+    if (shown.underlined.empty()) return {};
+    std::vector<QString> texts;
+    for (const Line& line : lines) texts.push_back(line.text);
+    return detail::UnderlinedByLine(shown, texts);
+}
+
+// The underline of character `at` of a line drawn from x on the baseline.
+void Underline(QPainter& painter, const QFontMetrics& metrics, const QString& text, int at, int x,
+               int baseline) {
+    const int left = x + metrics.horizontalAdvance(text.left(at));
+    const int right = x + metrics.horizontalAdvance(text.left(at + 1));
+    painter.fillRect(QRect(left, baseline + metrics.underlinePos(), right - left,
+                           std::max(1, metrics.lineWidth())),
+                     painter.pen().color());
+}
+
+void Paint(QPaintDevice* device, const std::vector<Line>& lines, const Underlines& underlines,
+           const QFont& font, const QColor& colour, const RECT& rect, const DRAWTEXTPARAMS& params,
+           unsigned format) {
     const QFontMetrics metrics(font);
     QPainter painter(device);
     painter.setClipRect(
@@ -131,19 +158,24 @@ void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& fo
     painter.setFont(font);
     painter.setPen(colour);
     int y = FirstLineY(rect, format, metrics.height() * int(lines.size()));
-    for (const Line& line : lines) {
+    for (size_t n = 0; n < lines.size(); ++n) {
+        const Line& line = lines[n];
         const int x = LineX(rect, params.iLeftMargin, params.iRightMargin, format, line.width);
         painter.drawText(QPoint(x, y + metrics.ascent()), line.text);
+        if (n < underlines.size())
+            for (int at : underlines[n])
+                Underline(painter, metrics, line.text, at, x, y + metrics.ascent());
         y += metrics.height();
     }
 }
 
 // Monochrome bitmaps get the text through a transparent sheet.
-void PaintMono(const detail::Target& target, const std::vector<Line>& lines, const QFont& font,
-               COLORREF colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
+void PaintMono(const detail::Target& target, const std::vector<Line>& lines,
+               const Underlines& underlines, const QFont& font, COLORREF colour, const RECT& rect,
+               const DRAWTEXTPARAMS& params, unsigned format) {
     QImage sheet(target.width(), target.height(), QImage::Format_ARGB32);
     sheet.fill(Qt::transparent);
-    Paint(&sheet, lines, font, Qt::black, rect, params, format);
+    Paint(&sheet, lines, underlines, font, Qt::black, rect, params, format);
     for (int y = 0; y < sheet.height(); ++y)
         for (int x = 0; x < sheet.width(); ++x)
             if (qAlpha(sheet.pixel(x, y))) detail::PutPixel(target, x, y, colour);
@@ -160,7 +192,8 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     if (params) params->uiLengthDrawn = static_cast<unsigned>(bytes.size());
     const QFont font = DrawingFont(object->font);
     const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
-    const std::vector<Line> lines = LayOut(platform::FromAnsi(bytes), font, format, width);
+    const detail::PrefixedText shown = ShownText(platform::FromAnsi(bytes), format);
+    const std::vector<Line> lines = LayOut(shown.text, font, format, width);
     const int height = QFontMetrics(font).height() * int(lines.size());
     if (format & DT_CALCRECT) {
         int widest = 0;
@@ -171,10 +204,12 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     }
     const detail::Target target = detail::TargetOf(*object);
     if (!target || lines.empty()) return height;
+    const Underlines underlines = UnderlinesOf(shown, lines);
     if (target.mono)
-        PaintMono(target, lines, font, object->textColor, *rect, margins, format);
+        PaintMono(target, lines, underlines, font, object->textColor, *rect, margins, format);
     else
-        Paint(target.image, lines, font, ToQColor(object->textColor), *rect, margins, format);
+        Paint(target.image, lines, underlines, font, ToQColor(object->textColor), *rect, margins,
+              format);
     return height;
 }
 

@@ -14,6 +14,7 @@ constexpr unsigned DT_BOTTOM = 0x0008;
 constexpr unsigned DT_WORDBREAK = 0x0010;
 constexpr unsigned DT_SINGLELINE = 0x0020;
 constexpr unsigned DT_CALCRECT = 0x0400;
+constexpr unsigned DT_NOPREFIX = 0x0800;
 
 // Margins in pixels. The tab length is kept but tabs are not expanded (no
 // caller asks for DT_EXPANDTABS). uiLengthDrawn receives the number of bytes
@@ -41,6 +42,10 @@ struct DRAWTEXTPARAMS {
 // text are measured. Lines are one font height apart. DT_CENTER or
 // DT_RIGHT place each line across; DT_VCENTER and DT_BOTTOM take effect only
 // together with DT_SINGLELINE, as on the platform.
+//
+// Unless DT_NOPREFIX is given, "&" is the mnemonic prefix: it is not shown
+// and underlines the character after it, "&&" shows one "&", and a lone "&"
+// at the end shows nothing; measuring leaves the prefixes out alike.
 //
 // DT_CALCRECT draws nothing: it moves rect.right to left + the widest line +
 // both margins (for a single line of text that is the end of the text) and

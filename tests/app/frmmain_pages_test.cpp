@@ -2,6 +2,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <functional>
+#include <ostream>
 
 #include "app/Module/Globals.h"
 #include "frmmain_fixture.h"
@@ -183,6 +185,39 @@ TEST_F(MainWindowTest, SelectedCategoryClickedAgainReloadsItsPage) {
     EXPECT_EQ(web2.navigations.last(), kPageHost + "/new/ggpc/jgpc/000001.shtml");
     EXPECT_FALSE(w.PicLoad->isHidden());
 }
+
+// A newer page asked for while the completed one is still taking its changes:
+// the completed page's late answer leaves the newer page's overlay alone.
+struct NewerPageRow {
+    const char* name;
+    std::function<void(Frmmain&)> ask;
+};
+
+void PrintTo(const NewerPageRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class NewerPageTest : public MainWindowTest, public ::testing::WithParamInterface<NewerPageRow> {};
+
+TEST_P(NewerPageTest, KeepsItsOverlayUntilItIsComplete) {
+    Frmmain& w = open();
+    FakePane& web2 = pane(w.Web2);
+    auto slow = std::make_unique<FakeDocument>(std::vector<FakeElementData>{});
+    slow->holdApply = true;
+    FakeDocument* older = web2.finish(kPageHost + "/older.shtml", std::move(slow));
+    GetParam().ask(w);
+    older->releaseApply();
+    EXPECT_FALSE(w.PicLoad->isHidden());
+    completePage(web2);
+    EXPECT_TRUE(w.PicLoad->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Asks, NewerPageTest,
+    ::testing::Values(NewerPageRow{"Category", [](Frmmain& w) { clickCategory(w, 3); }},
+                      NewerPageRow{"Tab", [](Frmmain& w) { clickTab(w, 0, 0); }},
+                      NewerPageRow{"Evaluate", [](Frmmain& w) { w.XPCommand1_Click(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct EvaluateRow {
     const char* name;

@@ -92,12 +92,26 @@ TEST(XPCommandShown, RepaintsLeaveNoRasterObjectsBehind) {
     }
 }
 
-// Painting before the first resize (a new control whose caption is set at
-// once) skips the gradient and does not fail.
+// Painting before the first resize (a caption set before the control is
+// placed) skips the gradient and does not fail.
 TEST(XPCommandShown, RepaintBeforeTheFirstResize) {
+    QWidget window;
+    xptest::XPProbe control(&window);
+    EXPECT_EQ(control.Fields().H, 0);
+    EXPECT_NO_THROW(control.SetCaption(QStringLiteral("确定  ")));
+}
+
+// A newly placed control is told its size at once: its face, frame and
+// rounded corners are there before anything resizes it.
+TEST(XPCommandShown, NewControlHasItsFaceAndShapeAtOnce) {
     XPOnWindow on(89, 25, nullptr);
-    EXPECT_EQ(on.control->Fields().H, 0);
-    EXPECT_NO_THROW(on.control->SetCaption(QStringLiteral("确定  ")));
+    const controls::XPCommand& c = *on.control;
+    EXPECT_EQ(c.Fields().W, 89);
+    EXPECT_EQ(c.Fields().H, 25);
+    EXPECT_EQ(Shown(c, 44, 0), Rgb(75, 75, 75));
+    EXPECT_EQ(Shown(c, 1, 1), raster::ToQColor(raster::GetSysColor(21)).rgb());
+    EXPECT_FALSE(on.control->mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(on.control->mask().contains(QPoint(1, 1)));
 }
 
 // --- the designer data ------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <functional>
+#include <tuple>
 
 #include "platform/basic/runtime_error.h"
 #include "platform/controlhost/std_font.h"
@@ -58,11 +59,13 @@ const MemberCase kMembers[] = {
      "Font", 6},
 };
 
-class XPCommandMembers : public ::testing::TestWithParam<MemberCase> {};
+// Each member on a newly placed and on a stored instance.
+class XPCommandMembers : public ::testing::TestWithParam<std::tuple<MemberCase, bool>> {};
 
 TEST_P(XPCommandMembers, MarkTheirKeyAndRepaintAsTheyShould) {
-    const MemberCase& c = GetParam();
-    XPOnWindow on(89, 25, nullptr);
+    const auto& [c, stored] = GetParam();
+    const platform::controlhost::PropertyBag bag;
+    XPOnWindow on(89, 25, stored ? &bag : nullptr);
     on.control->Save();
     on.control->refreshes = 0;
     c.set(*on.control);
@@ -70,8 +73,12 @@ TEST_P(XPCommandMembers, MarkTheirKeyAndRepaintAsTheyShould) {
     EXPECT_EQ(on.control->refreshes, c.repaints);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, XPCommandMembers, ::testing::ValuesIn(kMembers),
-                         [](const auto& info) { return std::string(info.param.member); });
+INSTANTIATE_TEST_SUITE_P(All, XPCommandMembers,
+                         ::testing::Combine(::testing::ValuesIn(kMembers), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).member) +
+                                    (std::get<1>(info.param) ? "Stored" : "New");
+                         });
 
 // --- picture sizes -------------------------------------------------------------
 

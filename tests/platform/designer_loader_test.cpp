@@ -82,6 +82,16 @@ TEST_F(DesignerLoaderTest, ClickReachesTheHandlerWhateverTheKind) {
     EXPECT_FALSE(platform::designer::OnClick(layout.widget("Text1"), [] {}));
 }
 
+TEST(DesignerLoader, TwipsBecomeTheNearestWholePixels) {
+    const struct {
+        int twips;
+        int pixels;
+    } cases[] = {{0, 0},   {7, 0},    {8, 1},    {22, 1},     {23, 2},     {-7, 0},
+                 {-8, -1}, {-30, -2}, {535, 36}, {2470, 165}, {5270, 351}, {-1680, -112}};
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::designer::PixelsOf(c.twips), c.pixels) << c.twips;
+}
+
 TEST(DesignerLoader, MissingOrDamagedDataLeavesAnEmptyWindow) {
     QWidget form;
     const auto layout = platform::designer::Load(&form, QStringLiteral(":/designer/none.json"));

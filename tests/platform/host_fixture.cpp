@@ -64,7 +64,7 @@ HostWindow::HostWindow() : window(std::make_unique<QWidget>()) {
     control->setGeometry(30, 40, 20, 10);
     control->InitNew();
     // The focus rests elsewhere, so that only the input moves it.
-    auto* focusSink = new QWidget(window.get());
+    focusSink = new QWidget(window.get());
     focusSink->setGeometry(150, 10, 10, 10);
     focusSink->setFocusPolicy(Qt::StrongFocus);
     window->show();

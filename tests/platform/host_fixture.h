@@ -34,11 +34,13 @@ public:
     QStringList log;
 };
 
-// A shown 200 x 100 window with a Recorder of 20 x 10 pixels at (30, 40).
+// A shown 200 x 100 window with a Recorder of 20 x 10 pixels at (30, 40) and
+// a focusable widget beside it that holds the focus.
 struct HostWindow {
     HostWindow();
     std::unique_ptr<QWidget> window;
     Recorder* control;
+    QWidget* focusSink;
 };
 
 }  // namespace platform::controlhost::testing

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -124,6 +125,66 @@ TEST_P(HostInput, ReachesTheControlInItsUnits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Real, HostInput, ::testing::ValuesIn(kInputs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Focus moves with the control's focus calls they give. `other` is a second
+// window of the program with a focused edit box.
+struct FocusCase {
+    const char* name;
+    std::function<void(HostWindow&, QWidget& other)> moves;
+    const char* expected;
+};
+
+void PrintTo(const FocusCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const FocusCase kFocusMoves[] = {
+    {"WithinTheWindow", [](HostWindow& w, QWidget&) { w.focusSink->setFocus(); },
+     "EnterFocus | ExitFocus"},
+    {"ToAnotherWindowOfTheProgram",
+     [](HostWindow&, QWidget& other) { QApplication::setActiveWindow(&other); },
+     "EnterFocus | ExitFocus"},
+    {"AnotherProgramBecomesActive",
+     [](HostWindow&, QWidget&) { QApplication::setActiveWindow(nullptr); }, "EnterFocus"},
+    {"BackFromAnotherProgram",
+     [](HostWindow& w, QWidget&) {
+         QApplication::setActiveWindow(nullptr);
+         QApplication::setActiveWindow(w.window.get());
+     },
+     "EnterFocus"},
+    {"BackAndOnWithinTheWindow",
+     [](HostWindow& w, QWidget&) {
+         QApplication::setActiveWindow(nullptr);
+         QApplication::setActiveWindow(w.window.get());
+         w.focusSink->setFocus();
+     },
+     "EnterFocus | ExitFocus"},
+    {"BackIntoAnotherWindowOfTheProgram",
+     [](HostWindow&, QWidget& other) {
+         QApplication::setActiveWindow(nullptr);
+         QApplication::setActiveWindow(&other);
+     },
+     "EnterFocus | ExitFocus"},
+};
+
+class HostFocus : public ::testing::TestWithParam<FocusCase> {};
+
+TEST_P(HostFocus, OnlyMovesWithinTheProgramReachTheControl) {
+    QWidget other;
+    auto* edit = new QLineEdit(&other);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    edit->setFocus();
+    HostWindow w;
+    QApplication::setActiveWindow(w.window.get());
+    QCoreApplication::processEvents();
+    w.control->setFocus();
+    GetParam().moves(w, other);
+    EXPECT_EQ(w.control->log.join(QStringLiteral(" | ")).toStdString(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves, HostFocus, ::testing::ValuesIn(kFocusMoves),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HostInput, TheCaptureEndsWithTheButtonRelease) {

@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <ostream>
 
 #include "platform/basic/runtime_error.h"
 #include "platform/listview/list_view.h"
@@ -31,9 +32,9 @@ void fill(platform::ListView& list, const QStringList& lines) {
     }
 }
 
-void doubleClick(platform::ListView& list, QPoint at) {
-    QMouseEvent event(QEvent::MouseButtonDblClick, at, list.viewport()->mapToGlobal(at),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+void doubleClick(platform::ListView& list, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(QEvent::MouseButtonDblClick, at, list.viewport()->mapToGlobal(at), button,
+                      button, Qt::NoModifier);
     QCoreApplication::sendEvent(list.viewport(), &event);
 }
 
@@ -143,12 +144,17 @@ INSTANTIATE_TEST_SUITE_P(Selections, ListViewSelectionTest,
                                            SelectionRow{"GoneWithTheLines", 1, true, 0, ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ListView, DoubleClickIsReportedOnLinesAndBesideThem) {
-    platform::ListView list;
+// A shown list of one line.
+void showOneLine(platform::ListView& list) {
     list.resize(241, 113);
     fill(list, {"600000|PFYH|浦发银行"});
     list.show();
     QCoreApplication::processEvents();
+}
+
+TEST(ListView, DoubleClickIsReportedOnLinesAndBesideThem) {
+    platform::ListView list;
+    showOneLine(list);
     QSignalSpy clicks(&list, &platform::ListView::DblClick);
     doubleClick(list, list.visualRect(list.model()->index(0, 0)).center());
     EXPECT_EQ(list.SelectedIndex(), 1);
@@ -157,5 +163,31 @@ TEST(ListView, DoubleClickIsReportedOnLinesAndBesideThem) {
     EXPECT_EQ(clicks.count(), 2);
     EXPECT_EQ(list.SelectedIndex(), 0);
 }
+
+struct ButtonRow {
+    const char* name;
+    Qt::MouseButton button;
+    int reported;
+};
+
+void PrintTo(const ButtonRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ListViewButtonTest : public ::testing::TestWithParam<ButtonRow> {};
+
+TEST_P(ListViewButtonTest, OnlyTheLeftButtonsDoubleClickIsReported) {
+    platform::ListView list;
+    showOneLine(list);
+    QSignalSpy clicks(&list, &platform::ListView::DblClick);
+    doubleClick(list, list.visualRect(list.model()->index(0, 0)).center(), GetParam().button);
+    EXPECT_EQ(clicks.count(), GetParam().reported);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ListViewButtonTest,
+                         ::testing::Values(ButtonRow{"Left", Qt::LeftButton, 1},
+                                           ButtonRow{"Right", Qt::RightButton, 0},
+                                           ButtonRow{"Middle", Qt::MiddleButton, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

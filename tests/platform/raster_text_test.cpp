@@ -5,6 +5,7 @@
 #include "platform/basic/ansi.h"
 #include "platform/forms/fonts.h"
 #include "platform/raster/raster.h"
+#include "platform/raster/text_prefix.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace raster {
@@ -213,6 +214,69 @@ TEST_F(DrawTextTest, DrawingIsClippedToTheRectangle) {
     EXPECT_EQ(cut.left(), whole.left() + 1);
     EXPECT_EQ(cut.bottom(), measured.bottom - 1);
     EXPECT_EQ(cut.top(), whole.top() + 1);
+}
+
+// "&" is the mnemonic prefix unless DT_NOPREFIX is given.
+struct PrefixCase {
+    const char* what;
+    QString text;
+    unsigned format;
+    QString sameAs;  // measured without prefixes
+};
+
+class PrefixTest : public DrawTextTest, public ::testing::WithParamInterface<PrefixCase> {};
+
+TEST_P(PrefixTest, MeasuresWhatIsShown) {
+    const PrefixCase& c = GetParam();
+    EXPECT_EQ(Measure(c.text, -1, c.format), Measure(c.sameAs, -1, DT_NOPREFIX)) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Prefixes, PrefixTest,
+    ::testing::Values(
+        PrefixCase{"before a letter", QStringLiteral("&OK"), 0, QStringLiteral("OK")},
+        PrefixCase{"doubled", QStringLiteral("A&&B"), 0, QStringLiteral("A&B")},
+        PrefixCase{"alone at the end", QStringLiteral("OK&"), 0, QStringLiteral("OK")},
+        PrefixCase{"doubled, then single", QStringLiteral("&&&x"), 0, QStringLiteral("&x")},
+        PrefixCase{"before a Chinese character", QStringLiteral("&游客"), 0,
+                   QStringLiteral("游客")},
+        PrefixCase{"told not to", QStringLiteral("&OK"), DT_NOPREFIX, QStringLiteral("&OK")}));
+
+TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacter) {
+    const auto ink = [this](const char* text, unsigned format) {
+        canvas_.Fill(RGB(255, 255, 255));
+        RECT rect{10, 4, 110, 56};
+        DrawTextExA(canvas_.dc(), QByteArray(text), -1, &rect, format, nullptr);
+        return Ink(canvas_.dc(), RGB(255, 255, 255));
+    };
+    const QRect plain = ink("H", 0);
+    const QRect underlined = ink("&H", 0);
+    EXPECT_EQ(underlined.top(), plain.top());
+    EXPECT_GT(underlined.bottom(), plain.bottom());
+    EXPECT_LE(underlined.left(), plain.left());
+    EXPECT_GE(underlined.right(), plain.right());
+    EXPECT_EQ(ink("&&H", 0), ink("&H", DT_NOPREFIX));
+    EXPECT_GT(ink("&H", DT_NOPREFIX).width(), plain.width());
+}
+
+// Where the underlined characters fall once the text is broken into lines.
+TEST(TextPrefix, UnderlinesFollowTheirCharactersIntoTheLines) {
+    const struct {
+        const char* text;
+        std::vector<QString> lines;
+        std::vector<std::vector<int>> underlined;
+    } cases[] = {
+        {"&ab &cd", {"ab", "cd"}, {{0}, {0}}},
+        {"ab &&c&d", {"ab", "&cd"}, {{}, {2}}},
+        {"x\r\n&y", {"x", "y"}, {{}, {0}}},
+        {"a\n&b", {"ab"}, {{1}}},
+        {"a  &b", {"a  b"}, {{3}}},
+        {"&", {}, {}},
+    };
+    for (const auto& c : cases) {
+        const detail::PrefixedText shown = detail::StripPrefixes(QString::fromUtf8(c.text));
+        EXPECT_EQ(detail::UnderlinedByLine(shown, c.lines), c.underlined) << c.text;
+    }
 }
 
 TEST_F(DrawTextTest, NothingWithoutAContextOrRectangle) {

@@ -70,9 +70,28 @@ TEST(HostSize, SizeSetInsideTheNotificationNests) {
     QWidget window;
     SelfSizing control(&window);
     control.resize(20, 10);
-    control.InitNew();
+    control.Load(PropertyBag());
     control.SetWidth(390);
     EXPECT_EQ(control.log, (QStringList{"Resize 26x10", "Resize 26x17"}));
+}
+
+// A newly placed instance is told its size once after its properties are
+// set; a loaded one resizes itself while it reads them.
+TEST(HostSize, OnlyANewInstanceIsToldItsFirstSize) {
+    const struct {
+        bool stored;
+        QStringList log;
+    } cases[] = {{false, {"Resize 20x10"}}, {true, {}}};
+    for (const auto& c : cases) {
+        QWidget window;
+        Recorder control(&window);
+        control.resize(20, 10);
+        if (c.stored)
+            control.Load(PropertyBag());
+        else
+            control.InitNew();
+        EXPECT_EQ(control.log, c.log) << (c.stored ? "stored" : "new");
+    }
 }
 
 struct ScaleCase {

@@ -6,9 +6,11 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWebEngineView>
+#include <ostream>
 
 #include "page_server_fixture.h"
 #include "platform/browser/webengine_pane.h"
+#include "platform/shell/open_url.h"
 #include "webengine_fixture.h"
 
 namespace {
@@ -152,6 +154,72 @@ document.getElementById('r').textContent = results.join(',');
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
     EXPECT_TRUE(pane.Silent());
 }
+
+// Every page counts its presses (window.presses) for clickInPage.
+struct NewWindowCase {
+    const char* name;
+    const char* body;
+    bool click;
+    const char* opened;  // the path given to the user's browser; empty for none
+};
+
+void PrintTo(const NewWindowCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const NewWindowCase kNewWindows[] = {
+    {"LinkWithATargetOfItsOwn",
+     R"(<a target="_blank" href="/page.html" style="display: block; height: 300px">新窗口</a>)",
+     true, "/page.html"},
+    {"WindowOpenedByAClick",
+     R"X(<div onclick="window.open('/page.html?c')" style="height: 300px">点击</div>)X", true,
+     "/page.html?c"},
+    {"PopUpThatNoClickStarted", "<script>window.open('/page.html?p');</script>", false, ""},
+    {"WindowWithoutAnAddress", R"X(<div onclick="window.open()" style="height: 300px">空</div>)X",
+     true, ""},
+};
+
+class NewWindowTest : public WebEnginePaneTest,
+                      public ::testing::WithParamInterface<NewWindowCase> {
+protected:
+    void SetUp() override {
+        WebEnginePaneTest::SetUp();
+        oldOpen_ =
+            platform::shell::SetOpenUrlHandler([this](const QString& url) { opened.append(url); });
+    }
+    void TearDown() override { platform::shell::SetOpenUrlHandler(oldOpen_); }
+
+    QStringList opened;
+
+private:
+    platform::shell::OpenUrlHandler oldOpen_;
+};
+
+TEST_P(NewWindowTest, ClickedNewWindowsOpenInTheUsersBrowser) {
+    const NewWindowCase& c = GetParam();
+    server.page("/new.html", QByteArray(R"(<html><body style="margin: 0"><script>
+window.presses = 0;
+document.addEventListener('mousedown', function () { window.presses++; });
+</script>)") + c.body + "</body></html>");
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    pane.SetSilent(true);
+    ASSERT_TRUE(load(server.base() + "/new.html"));
+    if (c.click) {
+        ASSERT_TRUE(clickInPage(Qt::LeftButton));
+    }
+    const QStringList expected =
+        *c.opened ? QStringList{server.base() + QString::fromUtf8(c.opened)} : QStringList{};
+    if (!expected.isEmpty()) {
+        ASSERT_TRUE(WaitUntil([&] { return !opened.isEmpty(); }));
+    }
+    WaitUntil([] { return false; }, 500);
+    EXPECT_EQ(opened, expected);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+    EXPECT_EQ(pane.LocationURL(), server.base() + "/new.html");
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, NewWindowTest, ::testing::ValuesIn(kNewWindows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WebEnginePaneTest, BoundHandlerCancelsThePagesContextMenu) {
     ASSERT_TRUE(load(server.base() + "/page.html"));
