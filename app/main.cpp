@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     platform::InstallFontSubstitutions();
     RegisterAllKinds();
     mData::Main();
-    if (platform::forms::Count() == 0) return 0;
-    return app.exec();
+    const int status = platform::forms::Count() == 0 ? 0 : app.exec();
+    mData::CloseConnection();
+    return status;
 }

@@ -11,8 +11,8 @@ export QT_QPA_PLATFORM=offscreen
 # size that differs from the allocated one; that is not our code.
 export ASAN_OPTIONS=new_delete_type_mismatch=0
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
-ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$(nproc)" -E '^e2e$'
+ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$(nproc)" -E '^e2e'
 # On a real X display the system libraries keep allocations to the end of the
 # process that the leak check cannot attribute; the other checks stay on.
 ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0 \
-    ctest --test-dir build-asan --output-on-failure --no-tests=error -R '^e2e$'
+    ctest --test-dir build-asan --output-on-failure --no-tests=error -R '^e2e'

@@ -27,8 +27,8 @@ void Main() {
         platform::Err().Raise(error);
         ShowErrorInfo();
     } catch (const std::exception& error) {
-        platform::Err().Raise(platform::RuntimeError(
-            440, QStringLiteral("Marlquin"), QString::fromLocal8Bit(error.what())));
+        platform::Err().Raise(platform::RuntimeError(440, QStringLiteral("Marlquin"),
+                                                     QString::fromLocal8Bit(error.what())));
         ShowErrorInfo();
     }
 }
@@ -44,6 +44,11 @@ std::unique_ptr<platform::data::Recordset> OpenRecordset(platform::data::Connect
     rs->ActiveConnection = &conn;
     rs->Open();
     return rs;
+}
+
+void CloseConnection() {
+    Rs.reset();
+    Conn.reset();
 }
 
 QString ErrorInfoText(long number, const QString& source, const QString& description) {

@@ -22,6 +22,11 @@ std::unique_ptr<platform::data::Recordset> OpenRecordset(platform::data::Connect
                                                          const QString& sql,
                                                          const QVariantList& parameters = {});
 
+// Releases Rs and Conn. The program calls it at the end of the run, while the
+// application object and Qt SQL's own globals still live: left to static
+// destruction, the connection would outlive them.
+void CloseConnection();
+
 // Reports the pending run-time error, if any, and clears it.
 void ShowErrorInfo();
 QString ErrorInfoText(long number, const QString& source, const QString& description);

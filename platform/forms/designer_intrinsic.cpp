@@ -126,6 +126,8 @@ QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& design) {
     if (make == nullptr) return nullptr;
     QWidget* widget = make(parent, design);
     if (design.kind != QLatin1String("Line")) ApplyCommon(widget, design);
+    // A label sized to its text keeps its place and shows its whole caption.
+    if (design.props.value("autoSize", false).toBool()) widget->resize(widget->sizeHint());
     return widget;
 }
 

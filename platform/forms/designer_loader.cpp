@@ -1,16 +1,15 @@
 #include "platform/forms/designer_loader.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaMethod>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
 #include "platform/basic/rounding.h"
+#include "platform/forms/centred_window.h"
 #include "platform/forms/click_relay.h"
 #include "platform/forms/controls/ole_colour.h"
 #include "platform/forms/designer_intrinsic.h"
@@ -71,10 +70,7 @@ void applyForm(QWidget* form, const QJsonObject& settings) {
     }
     const QString icon = settings.value("icon").toString();
     if (!icon.isEmpty()) form->setWindowIcon(QIcon(icon));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        form->move(area.center() - QPoint(client.width() / 2, client.height() / 2));
-    }
+    forms::CentreOnScreen(form);
 }
 
 QWidget* createControl(QWidget* parent, const ControlSpec& design) {

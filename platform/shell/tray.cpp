@@ -14,11 +14,15 @@ TrayShell*& replacement() {
     return shell;
 }
 
-// Created at the first call and owned by the application, so that its icons
-// and its watch timer go before the application does.
+// Created at the first call. Its icons are widgets and its watch is a timer:
+// they go when the event loop ends, while the application still lives (its
+// children would be deleted only after the GUI is torn down).
 TrayShell& desktopTray() {
     static QPointer<QtTrayShell> shell;
-    if (shell == nullptr) shell = new QtTrayShell(qApp);
+    if (shell == nullptr) {
+        shell = new QtTrayShell(qApp);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, shell, &QObject::deleteLater);
+    }
     return *shell;
 }
 

@@ -67,10 +67,16 @@ void AddAppWindowStyles(QWidget* window) {
     flags &= ~(Qt::Tool | Qt::SplashScreen);
     flags |= Qt::Window | Qt::WindowMinimizeButtonHint;
     if (flags == top->windowFlags()) return;
-    const bool visible = top->isVisible();
-    top->setWindowFlags(flags);
-    // Changing the flags hides a shown window; bring it back as it was.
-    if (visible) top->show();
+    QWindow* native = top->windowHandle();
+    if (native == nullptr) {
+        top->setWindowFlags(flags);
+        return;
+    }
+    // setWindowFlags would destroy and re-create a native window that exists,
+    // and a shown one would be unmapped while the window manager maps it;
+    // the new flags go to the window in place instead.
+    top->overrideWindowFlags(flags);
+    native->setFlags(flags);
 }
 
 }  // namespace platform::windows

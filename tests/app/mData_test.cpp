@@ -51,8 +51,7 @@ protected:
     void TearDown() override {
         Module::UnloadAllForms();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        mData::Rs.reset();
-        mData::Conn.reset();
+        mData::CloseConnection();
         platform::forms::SetQuitHandler(previousQuit_);
         platform::SetApplicationFolder(QString());
     }
@@ -133,6 +132,25 @@ TEST_F(MainTest, ValidDatabaseOpensTheLoginWindow) {
     EXPECT_EQ(platform::forms::Count(), 0);
     EXPECT_EQ(quits_, 1);
 }
+
+class CloseConnectionTest : public MainTest, public ::testing::WithParamInterface<bool> {};
+
+// The program closes the connection at its end, before Qt SQL's own globals go.
+TEST_P(CloseConnectionTest, LeavesNoConnectionBehind) {
+    makeDatabase(dataFile(), GetParam() ? kStockTable : QStringList{"create table other (x text)"});
+    mData::Main();
+    ASSERT_NE(mData::Conn, nullptr);
+    ASSERT_NE(QSqlDatabase::connectionNames().filter(QStringLiteral("marlquin-")), QStringList());
+
+    mData::CloseConnection();
+
+    EXPECT_EQ(mData::Conn, nullptr);
+    EXPECT_EQ(mData::Rs, nullptr);
+    EXPECT_EQ(QSqlDatabase::connectionNames().filter(QStringLiteral("marlquin-")), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Start, CloseConnectionTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Opened" : "Failed"; });
 
 struct QueryCase {
     const char* sql;

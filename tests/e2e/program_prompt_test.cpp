@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "desktop_fixture.h"
+#include "program_fixture.h"
+
+namespace {
+
+using namespace e2e;
+
+// The members-only prompt is the one window with a frame of the window
+// manager's; it is the frame that is centred, not the client area in it.
+TEST(ProgramPrompt, OpensWithItsFrameCentredOnTheScreen) {
+    Program program;
+    ASSERT_TRUE(program.StartServers()) << qPrintable(program.ServersError());
+    ASSERT_TRUE(program.Start());
+    const WId login = program.WaitForWindow(kLoginTitle);
+    ASSERT_NE(login, 0u);
+    ClickIn(login, kLoginGuest);
+    const WId main = program.WaitForWindow(kMainTitle);
+    ASSERT_NE(main, 0u);
+
+    ClickIn(main, kMainFundFlows);
+    const WId prompt = program.WaitForWindow(QStringLiteral("提示"));
+    ASSERT_NE(prompt, 0u) << "a guest got no prompt";
+    const QRect screen = WorkArea();
+    QRect frame;
+    EXPECT_TRUE(desktop::WaitUntil(
+        [&] {
+            frame = FrameRect(prompt);
+            return frame != desktop::ScreenRect(prompt) &&
+                   (frame.center() - screen.center()).manhattanLength() <= 2;
+        },
+        3000))
+        << "frame at " << frame.x() << "," << frame.y() << " size " << frame.width() << "x"
+        << frame.height() << " on a screen of " << screen.width() << "x" << screen.height();
+
+    PressKey(prompt, QStringLiteral("Escape"));
+    ASSERT_TRUE(
+        desktop::WaitUntil([&] { return program.Windows(QStringLiteral("提示")).isEmpty(); }));
+    ClickIn(main, kMainClose);
+    EXPECT_TRUE(program.WaitForEnd().Clean());
+}
+
+}  // namespace
