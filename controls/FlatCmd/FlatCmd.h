@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "controls/picture_button/picture_button.h"
 #include "platform/controlhost/picture_box.h"
@@ -66,11 +67,22 @@ private:
     void CutFrames();
     void KeyOutMagenta();
 
+    // What the frame boxes hold was cut from: a strip divided into frames of
+    // one width and height.
+    struct FrameCut {
+        raster::PicturePtr strip;
+        int frames = 0;
+        float frameWidth = 0;
+        double height = 0;
+        bool operator==(const FrameCut&) const = default;
+    };
+
     platform::controlhost::PictureBox* Picture1;
     std::array<platform::controlhost::PictureBox*, 3> PicT_;
     bool status_ = false;
     bool checked_ = false;
     bool noBorderEffect_ = false;
+    std::optional<FrameCut> lastCut_;
 };
 
 }  // namespace controls

@@ -60,12 +60,17 @@ void FlatCmd::DrawSkin() {
 
 // Frame i of the strip, fw wide from column i * fw, into PicT(i); the frame
 // width is not rounded before it is used. A two-frame strip leaves PicT(2)
-// as it was.
+// as it was. A frame's pixels depend on nothing but the strip and how it is
+// divided, so frames cut from the same strip in the same way are not cut
+// again, and the boxes keep their picture objects.
 void FlatCmd::CutFrames() {
     const raster::PicturePtr strip = Picture1->Picture();
     const double height = Picture1->Height();
     const int frames = FrameCount(checked_);
     const auto frameWidth = static_cast<float>(Picture1->Width() / frames);
+    const FrameCut cut{strip, frames, frameWidth, height};
+    if (lastCut_ == cut) return;
+    lastCut_ = cut;
     for (int i = 0; i < frames; ++i) {
         PictureBox& box = *PicT_[i];
         FitFrame(box, frameWidth, height);

@@ -1,16 +1,19 @@
 #include "platform/raster/draw_text.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/basic/ansi.h"
 #include "platform/raster/font.h"
 #include "platform/raster/ole_color.h"
 #include "platform/raster/pixels.h"
+#include "platform/raster/text_stamp.h"
 
 namespace raster {
 namespace {
@@ -106,6 +109,38 @@ std::vector<Line> LayOut(const QString& text, const QFont& font, unsigned format
     return lines;
 }
 
+// Breaking a text into lines shapes it over and over, and drawing it shapes
+// it again, while a button lays out and draws the same caption in the same
+// font and width on every repaint; so the last layouts are kept, each with
+// its lines as stamps once it has been drawn. The cache is dropped whole
+// when it fills up.
+struct LayoutKey {
+    QString text;
+    QFont font;
+    unsigned format = 0;
+    int width = 0;
+    bool operator==(const LayoutKey&) const = default;
+};
+
+size_t qHash(const LayoutKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.text, key.font, key.format, key.width);
+}
+
+struct Layout {
+    std::vector<Line> lines;
+    std::optional<std::vector<std::optional<TextStamp>>> stamps;  // made on the first drawing
+};
+
+Layout& LaidOut(const QString& text, const QFont& font, unsigned format, int width) {
+    constexpr qsizetype kKept = 256;
+    thread_local QHash<LayoutKey, Layout> cache;
+    LayoutKey key{text, font, format, width};
+    const auto found = cache.find(key);
+    if (found != cache.end()) return *found;
+    if (cache.size() >= kKept) cache.clear();
+    return *cache.insert(std::move(key), Layout{LayOut(text, font, format, width), {}});
+}
+
 int LineX(const RECT& rect, int leftMargin, int rightMargin, unsigned format, int width) {
     const int left = rect.left + leftMargin;
     const int right = rect.right - rightMargin;
@@ -138,6 +173,30 @@ void Paint(QPaintDevice* device, const std::vector<Line>& lines, const QFont& fo
     }
 }
 
+// Puts the lines where Paint draws them, as stamps; false, with nothing
+// drawn, when a line has no stamp or the rectangle clips everything away.
+bool Stamp(QImage& image, Layout& layout, const QFont& font, COLORREF colour, const RECT& rect,
+           const DRAWTEXTPARAMS& params, unsigned format) {
+    const QRect clip(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+    if (clip.isEmpty()) return false;
+    if (!layout.stamps) {
+        layout.stamps.emplace();
+        for (const Line& line : layout.lines)
+            layout.stamps->push_back(TextStamp::Make(line.text, font));
+    }
+    for (const std::optional<TextStamp>& stamp : *layout.stamps)
+        if (!stamp) return false;
+    const int lineHeight = QFontMetrics(font).height();
+    int y = FirstLineY(rect, format, lineHeight * int(layout.lines.size()));
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        const int x =
+            LineX(rect, params.iLeftMargin, params.iRightMargin, format, layout.lines[i].width);
+        (*layout.stamps)[i]->Put(image, x, y, clip, colour);
+        y += lineHeight;
+    }
+    return true;
+}
+
 // Monochrome bitmaps get the text through a transparent sheet.
 void PaintMono(const detail::Target& target, const std::vector<Line>& lines, const QFont& font,
                COLORREF colour, const RECT& rect, const DRAWTEXTPARAMS& params, unsigned format) {
@@ -160,7 +219,8 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     if (params) params->uiLengthDrawn = static_cast<unsigned>(bytes.size());
     const QFont font = DrawingFont(object->font);
     const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
-    const std::vector<Line> lines = LayOut(platform::FromAnsi(bytes), font, format, width);
+    Layout& layout = LaidOut(platform::FromAnsi(bytes), font, format, width);
+    const std::vector<Line>& lines = layout.lines;
     const int height = QFontMetrics(font).height() * int(lines.size());
     if (format & DT_CALCRECT) {
         int widest = 0;
@@ -173,7 +233,7 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     if (!target || lines.empty()) return height;
     if (target.mono)
         PaintMono(target, lines, font, object->textColor, *rect, margins, format);
-    else
+    else if (!Stamp(*target.image, layout, font, object->textColor, *rect, margins, format))
         Paint(target.image, lines, font, ToQColor(object->textColor), *rect, margins, format);
     return height;
 }
