@@ -38,6 +38,15 @@ struct Stage {
     std::function<void()> repaint;
 };
 
+// A control's repaint: its Refresh, then the window's paint of what it shows.
+template <class Control>
+std::function<void()> RefreshAndPaint(Control* control) {
+    return [control] {
+        control->Refresh();
+        control->repaint();
+    };
+}
+
 // The anchor: a Qt push button of the guest button's size and caption.
 Stage PushButton() {
     Stage stage;
@@ -54,50 +63,40 @@ Stage TitleBarButton() {
     auto* button = new controls::Command(stage.window.get());
     button->Load(platform::controlhost::PropertyBag(
         QVariantMap{{"Picture", QStringLiteral(":/images/Command/close.bmp")}, {"Enabled", true}}));
-    stage.repaint = [button] {
-        button->Refresh();
-        button->repaint();
-    };
+    stage.repaint = RefreshAndPaint(button);
     return stage;
 }
 
-// The login window's guest button under the pointer.
-class GuestButton : public controls::XPCommand {
+// A button control under the pointer.
+template <class Control>
+class Hovered : public Control {
 public:
-    using XPCommand::XPCommand;
-    void Hover() { g_Hover = true; }
+    using Control::Control;
+    void Hover() { this->g_Hover = true; }
 };
 
+// The login window's guest button under the pointer.
 Stage GuestLogin() {
     Stage stage;
-    auto* button = new GuestButton(stage.window.get());
+    auto* button = new Hovered<controls::XPCommand>(stage.window.get());
     button->setGeometry(10, 10, 89, 25);
     button->Load(platform::controlhost::PropertyBag(
         QVariantMap{{"Caption", QStringLiteral("游客登录    ")}, {"Font", SongTi()}}));
     button->Hover();
-    stage.repaint = [button] {
-        button->Refresh();
-        button->repaint();
-    };
+    stage.repaint = RefreshAndPaint(button);
     return stage;
 }
 
 // A category button as the main window holds it: a 60 x 26 frame of the
 // category strip with its caption, selected and under the pointer, over the
 // window's background.
-class CategoryButton : public controls::FlatCmd {
-public:
-    using FlatCmd::FlatCmd;
-    void Hover() { g_Hover = true; }
-};
-
 Stage Category() {
     Stage stage;
     stage.window->resize(800, 460);
     QImage skin(800, 460, QImage::Format_RGB32);
     skin.fill(qRgb(222, 234, 248));
     stage.window->setProperty("Picture", QVariant::fromValue(raster::PictureFromImage(skin)));
-    auto* button = new CategoryButton(stage.window.get());
+    auto* button = new Hovered<controls::FlatCmd>(stage.window.get());
     button->SetDisplayName(QStringLiteral("FlatCmd1(0)"));
     button->setGeometry(16, 32, 60, 26);
     button->Load(platform::controlhost::PropertyBag(
@@ -107,10 +106,7 @@ Stage Category() {
                     {"font", SongTi()}}));
     button->Hover();
     button->SetStatus(true);
-    stage.repaint = [button] {
-        button->Refresh();
-        button->repaint();
-    };
+    stage.repaint = RefreshAndPaint(button);
     return stage;
 }
 
