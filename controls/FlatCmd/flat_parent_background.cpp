@@ -1,5 +1,6 @@
 #include <QImage>
 #include <algorithm>
+#include <vector>
 
 #include "controls/FlatCmd/FlatCmd.h"
 #include "controls/FlatCmd/parent_offset.h"
@@ -14,9 +15,23 @@ namespace controls {
 
 namespace {
 
-std::int32_t ColourAt(const QImage& image, int x, int y) {
-    const QRgb pixel = image.pixel(x, y);
-    return static_cast<std::int32_t>(raster::RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+// The pixels of the face whose colour text is the key text, column by
+// column. Only a blue of 255 ends a colour text in "255" as the key text
+// does, so every other pixel is passed over without forming its text.
+std::vector<QPoint> KeyPixels(const QImage& face, int width, int height) {
+    const QImage image = face.convertToFormat(QImage::Format_RGB32);
+    const uchar* bits = image.constBits();
+    const qsizetype stride = image.bytesPerLine();
+    std::vector<QPoint> found;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            const QRgb pixel = reinterpret_cast<const QRgb*>(bits + y * stride)[x];
+            if (qBlue(pixel) != 255) continue;
+            const auto colour =
+                static_cast<std::int32_t>(raster::RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+            if (RgbText(colour).View() == kKeyText) found.emplace_back(x, y);
+        }
+    return found;
 }
 
 }  // namespace
@@ -52,7 +67,7 @@ void FlatCmd::CopyParentBackground() {
 // background pixel under it. The test is made on the text, so (25, 50, 255)
 // is keyed out as magenta is. The surface's device context draws on the
 // image shown now, so its pixels are read from that image, as reading them
-// through the context would give them.
+// through the context would give them, all before any is replaced.
 void FlatCmd::KeyOutMagenta() {
     const ParentView parent = ViewParent();
     const ParentPictureDC source(hDC(), parent.picture);
@@ -61,11 +76,9 @@ void FlatCmd::KeyOutMagenta() {
     const QImage& face = ShownImage();
     const int width = std::min(WholePixels(ScaleWidth()), face.width());
     const int height = std::min(WholePixels(ScaleHeight()), face.height());
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            if (RgbText(ColourAt(face, x, y)).View() == kKeyText)
-                raster::BitBlt(surface, x, y, 1, 1, source.dc(), parent.offset.x + x,
-                               parent.offset.y + y, raster::SRCCOPY);
+    for (const QPoint& at : KeyPixels(face, width, height))
+        raster::BitBlt(surface, at.x(), at.y(), 1, 1, source.dc(), parent.offset.x + at.x(),
+                       parent.offset.y + at.y(), raster::SRCCOPY);
 }
 
 QString FlatCmd::GetRGB(const std::int32_t& Sx, const std::int32_t& Sy) {

@@ -27,19 +27,11 @@ void FitFrame(PictureBox& box, float frameWidth, double height) {
 
 }  // namespace
 
-// The whole face from the current state, into the surface's kept image: the
-// window's background, the skin frame of the state, then the picture and
-// the caption over them.
-void FlatCmd::Refresh() {
-    SetAutoRedraw(true);
-    Cls();
+// The window's background, then the skin frame of the state, under the
+// picture and the caption.
+void FlatCmd::PaintFace() {
     PaintBackground();
     if (!noBorderEffect_) DrawSkin();
-    const PlacementInputs in = LayoutInputs();
-    placement_.CalcLayout(in, placementSurface_);
-    placement_.DrawPicture(in, placementSurface_);
-    placement_.DrawCaption(in, placementSurface_);
-    SetAutoRedraw(false);
 }
 
 void FlatCmd::PaintBackground() {
@@ -68,12 +60,17 @@ void FlatCmd::DrawSkin() {
 
 // Frame i of the strip, fw wide from column i * fw, into PicT(i); the frame
 // width is not rounded before it is used. A two-frame strip leaves PicT(2)
-// as it was.
+// as it was. A frame's pixels depend on nothing but the strip and how it is
+// divided, so frames cut from the same strip in the same way are not cut
+// again, and the boxes keep their picture objects.
 void FlatCmd::CutFrames() {
     const raster::PicturePtr strip = Picture1->Picture();
     const double height = Picture1->Height();
     const int frames = FrameCount(checked_);
     const auto frameWidth = static_cast<float>(Picture1->Width() / frames);
+    const FrameCut cut{strip, frames, frameWidth, height};
+    if (lastCut_ == cut) return;
+    lastCut_ = cut;
     for (int i = 0; i < frames; ++i) {
         PictureBox& box = *PicT_[i];
         FitFrame(box, frameWidth, height);
@@ -82,22 +79,6 @@ void FlatCmd::CutFrames() {
         box.SetPicture(ImgBlt::CaptureToPicture(box.hDC(), 0, 0, WholePixels(frameWidth),
                                                 WholePixels(height)));
     }
-}
-
-PlacementInputs FlatCmd::LayoutInputs() const {
-    PlacementInputs in;
-    in.Caption = caption_;
-    in.ForeColor = foreColor_;
-    in.Enabled = Enabled();
-    in.g_Picture = g_Picture;
-    in.PicturePosition = picturePosition_;
-    in.PictureWidth = pictureWidth_;
-    in.PictureHeight = pictureHeight_;
-    in.OriginalPicSizeW = originalPicSizeW_;
-    in.OriginalPicSizeH = originalPicSizeH_;
-    in.MaskColor = maskColor_;
-    in.g_Pressed = g_Pressed;
-    return in;
 }
 
 }  // namespace controls

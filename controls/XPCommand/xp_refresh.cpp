@@ -6,18 +6,10 @@
 
 namespace controls {
 
-// The whole control from its current state, into the surface's kept image:
-// the face and its frame, then the picture and the caption over it.
-void XPCommand::Refresh() {
-    SetAutoRedraw(true);
-    Cls();
+// The face and its frame, under the picture and the caption.
+void XPCommand::PaintFace() {
     paintedEnabled_ = Enabled();
     PaintButton();
-    const PlacementInputs in = LayoutInputs();
-    placement_.CalcLayout(in, placementSurface_);
-    placement_.DrawPicture(in, placementSurface_);
-    placement_.DrawCaption(in, placementSurface_);
-    SetAutoRedraw(false);
 }
 
 void XPCommand::PaintButton() {
@@ -36,24 +28,8 @@ void XPCommand::PaintButton() {
                           static_cast<int>(platform::RoundHalfEven(ScaleHeight())));
 }
 
-PlacementInputs XPCommand::LayoutInputs() const {
-    PlacementInputs in;
-    in.Caption = caption_;
-    in.ForeColor = foreColor_;
-    in.Enabled = Enabled();
-    in.g_Picture = g_Picture;
-    in.PicturePosition = picturePosition_;
-    in.PictureWidth = pictureWidth_;
-    in.PictureHeight = pictureHeight_;
-    in.OriginalPicSizeW = originalPicSizeW_;
-    in.OriginalPicSizeH = originalPicSizeH_;
-    in.MaskColor = maskColor_;
-    in.g_Pressed = g_Pressed;
-    return in;
-}
-
 void XPCommand::changeEvent(QEvent* event) {
-    ButtonControl::changeEvent(event);
+    PictureButton::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && paintedEnabled_.has_value() &&
         *paintedEnabled_ != Enabled())
         Refresh();

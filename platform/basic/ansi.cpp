@@ -25,13 +25,16 @@ bool endsInLoneLeadByte(QByteArrayView bytes) {
 
 }  // namespace
 
+// Opening a GBK converter costs more than most conversions, and a caption
+// is converted several times on every repaint, so each thread keeps one of
+// each; being stateless, they carry nothing from one call to the next.
 QByteArray ToAnsi(const QString& text) {
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    thread_local QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
     return encoder.encode(text);
 }
 
 QString FromAnsi(QByteArrayView bytes) {
-    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
+    thread_local QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (endsInLoneLeadByte(bytes)) text.append(QChar::ReplacementCharacter);
     return text;

@@ -1,10 +1,12 @@
 #include "platform/raster/draw_text.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "platform/basic/ansi.h"
@@ -12,6 +14,7 @@
 #include "platform/raster/ole_color.h"
 #include "platform/raster/pixels.h"
 #include "platform/raster/text_prefix.h"
+#include "platform/raster/text_stamp.h"
 
 namespace raster {
 namespace {
@@ -110,6 +113,38 @@ std::vector<Line> LayOut(const QString& text, const QFont& font, unsigned format
     return lines;
 }
 
+// Breaking a text into lines shapes it over and over, and drawing it shapes
+// it again, while a button lays out and draws the same caption in the same
+// font and width on every repaint; so the last layouts are kept, each with
+// its lines as stamps once it has been drawn. The cache is dropped whole
+// when it fills up.
+struct LayoutKey {
+    QString text;
+    QFont font;
+    unsigned format = 0;
+    int width = 0;
+    bool operator==(const LayoutKey&) const = default;
+};
+
+size_t qHash(const LayoutKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.text, key.font, key.format, key.width);
+}
+
+struct Layout {
+    std::vector<Line> lines;
+    std::optional<std::vector<std::optional<TextStamp>>> stamps;  // made on the first drawing
+};
+
+Layout& LaidOut(const QString& text, const QFont& font, unsigned format, int width) {
+    constexpr qsizetype kKept = 256;
+    thread_local QHash<LayoutKey, Layout> cache;
+    LayoutKey key{text, font, format, width};
+    const auto found = cache.find(key);
+    if (found != cache.end()) return *found;
+    if (cache.size() >= kKept) cache.clear();
+    return *cache.insert(std::move(key), Layout{LayOut(text, font, format, width), {}});
+}
+
 int LineX(const RECT& rect, int leftMargin, int rightMargin, unsigned format, int width) {
     const int left = rect.left + leftMargin;
     const int right = rect.right - rightMargin;
@@ -169,6 +204,30 @@ void Paint(QPaintDevice* device, const std::vector<Line>& lines, const Underline
     }
 }
 
+// Puts the lines where Paint draws them, as stamps; false, with nothing
+// drawn, when a line has no stamp or the rectangle clips everything away.
+bool Stamp(QImage& image, Layout& layout, const QFont& font, COLORREF colour, const RECT& rect,
+           const DRAWTEXTPARAMS& params, unsigned format) {
+    const QRect clip(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+    if (clip.isEmpty()) return false;
+    if (!layout.stamps) {
+        layout.stamps.emplace();
+        for (const Line& line : layout.lines)
+            layout.stamps->push_back(TextStamp::Make(line.text, font));
+    }
+    for (const std::optional<TextStamp>& stamp : *layout.stamps)
+        if (!stamp) return false;
+    const int lineHeight = QFontMetrics(font).height();
+    int y = FirstLineY(rect, format, lineHeight * int(layout.lines.size()));
+    for (std::size_t i = 0; i < layout.lines.size(); ++i) {
+        const int x =
+            LineX(rect, params.iLeftMargin, params.iRightMargin, format, layout.lines[i].width);
+        (*layout.stamps)[i]->Put(image, x, y, clip, colour);
+        y += lineHeight;
+    }
+    return true;
+}
+
 // Monochrome bitmaps get the text through a transparent sheet.
 void PaintMono(const detail::Target& target, const std::vector<Line>& lines,
                const Underlines& underlines, const QFont& font, COLORREF colour, const RECT& rect,
@@ -193,7 +252,8 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     const QFont font = DrawingFont(object->font);
     const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
     const detail::PrefixedText shown = ShownText(platform::FromAnsi(bytes), format);
-    const std::vector<Line> lines = LayOut(shown.text, font, format, width);
+    Layout& layout = LaidOut(shown.text, font, format, width);
+    const std::vector<Line>& lines = layout.lines;
     const int height = QFontMetrics(font).height() * int(lines.size());
     if (format & DT_CALCRECT) {
         int widest = 0;
@@ -207,7 +267,9 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     const Underlines underlines = UnderlinesOf(shown, lines);
     if (target.mono)
         PaintMono(target, lines, underlines, font, object->textColor, *rect, margins, format);
-    else
+    // Stamps hold the glyphs only: a line with an access-key underline is drawn in full.
+    else if (!underlines.empty() ||
+             !Stamp(*target.image, layout, font, object->textColor, *rect, margins, format))
         Paint(target.image, lines, underlines, font, ToQColor(object->textColor), *rect, margins,
               format);
     return height;

@@ -64,13 +64,7 @@ FlatOnWindow::FlatOnWindow(const platform::controlhost::PropertyBag* bag, const 
         holder->setGeometry(QRect(*placing.containerAt, QSize(150, 80)));
     }
     control = new FlatProbe(holder);
-    control->setObjectName(QStringLiteral("FlatCmd1"));
-    control->SetDisplayName(QStringLiteral("FlatCmd1"));
-    control->setGeometry(QRect(placing.at, QSize(60, 26)));
-    if (bag != nullptr)
-        control->Load(*bag);
-    else
-        control->InitNew();
+    buttontest::Place(*control, QStringLiteral("FlatCmd1"), QRect(placing.at, QSize(60, 26)), bag);
     window->show();
 }
 

@@ -9,31 +9,22 @@
 #include <optional>
 
 #include "controls/FlatCmd/FlatCmd.h"
+#include "picture_button_fixture.h"
 #include "platform/controlhost/property_bag.h"
 #include "platform/raster/picture.h"
 
 namespace flattest {
 
-// A FlatCmd that counts its repaints and whose interaction flags a test can
-// set directly.
-class FlatProbe : public controls::FlatCmd {
+// A FlatCmd probe whose interaction flags a test can set directly.
+class FlatProbe : public buttontest::Probe<controls::FlatCmd> {
 public:
-    using FlatCmd::FlatCmd;
+    using Probe::Probe;
 
-    void Refresh() override {
-        ++refreshes;
-        FlatCmd::Refresh();
-    }
     void SetFlags(bool pressed, bool hover) {
         g_Pressed = pressed;
         g_Hover = hover;
         Refresh();
     }
-    // The hover rules of the interaction, as entering and leaving run them.
-    void Enter() { ShowHoverPicture(); }
-    void Leave() { ShowNormalPicture(); }
-
-    int refreshes = 0;
 };
 
 // A strip whose pixel (x, y) is RGB(x mod 256, 100 + y, 200), so that every

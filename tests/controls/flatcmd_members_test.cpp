@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTest>
 #include <string>
 
 #include "controls/FlatCmd/rgb_text.h"
-#include "controls/register_kinds.h"
 #include "flatcmd_fixture.h"
 #include "platform/basic/runtime_error.h"
 #include "platform/controlhost/std_font.h"
-#include "platform/forms/designer_intrinsic.h"
-#include "platform/forms/designer_loader.h"
 
 namespace {
 
@@ -207,35 +203,28 @@ TEST(FlatCmdRgbProbe, ReadsTheSurface) {
 // --- the designer data ------------------------------------------------------------------
 
 TEST(FlatCmdKind, DesignerDataMakesALoadedButtonThatClicks) {
-    controls::RegisterKinds();
-    const auto factory = platform::designer::FactoryOf(QStringLiteral("FlatCmd"));
-    ASSERT_TRUE(factory);
-    QWidget window;
-    window.resize(400, 200);
-    platform::designer::ControlSpec design;
-    design.name = QStringLiteral("FlatCmd1");
-    design.kind = QStringLiteral("FlatCmd");
-    design.index = 1;
-    design.twips = QRect(1155, 480, 900, 390);
-    design.bag = {{"_extentx", 1588},
-                  {"_extenty", 688},
-                  {"caption", QStringLiteral("主力  ")},
-                  {"picturebg", QStringLiteral(":/images/FlatCmd/strip.bmp")},
-                  {"checked", true}};
-    auto* button = qobject_cast<controls::FlatCmd*>(factory(&window, design));
+    const QVariantMap bag{{"_extentx", 1588},
+                          {"_extenty", 688},
+                          {"caption", QStringLiteral("主力  ")},
+                          {"picturebg", QStringLiteral(":/images/FlatCmd/strip.bmp")},
+                          {"checked", true}};
+    buttontest::Designed on(QStringLiteral("FlatCmd"), QStringLiteral("FlatCmd1"), 1,
+                            QRect(1155, 480, 900, 390), bag);
+    auto* button = qobject_cast<controls::FlatCmd*>(on.made);
     ASSERT_NE(button, nullptr);
-    window.show();
     EXPECT_EQ(button->geometry(), QRect(77, 32, 60, 26));
     EXPECT_EQ(button->Caption(), QStringLiteral("主力  "));
     EXPECT_FALSE(button->Status());
 
-    int clicks = 0;
-    ASSERT_TRUE(platform::designer::OnClick(button, [&clicks] { ++clicks; }));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 12));
-    EXPECT_EQ(clicks, 1);
+    buttontest::Clicks clicks(button);
+    ASSERT_TRUE(clicks.Connected());
+    EXPECT_EQ(clicks.At(QPoint(30, 12)), 1);
 
-    design.bag.insert("picturebg", QStringLiteral(":/images/FlatCmd/missing.bmp"));
-    EXPECT_EQ(factory(&window, design), nullptr) << "a strip that cannot be read";
+    QVariantMap missing = bag;
+    missing.insert("picturebg", QStringLiteral(":/images/FlatCmd/missing.bmp"));
+    const buttontest::Designed refused(QStringLiteral("FlatCmd"), QStringLiteral("FlatCmd1"), 1,
+                                       QRect(1155, 480, 900, 390), missing);
+    EXPECT_EQ(refused.made, nullptr) << "a strip that cannot be read";
 }
 
 }  // namespace

@@ -6,13 +6,7 @@ XPOnWindow::XPOnWindow(int width, int height, const platform::controlhost::Prope
     : window(std::make_unique<QWidget>()) {
     window->resize(300, 120);
     control = new XPProbe(window.get());
-    control->setObjectName(QStringLiteral("XPCommand1"));
-    control->SetDisplayName(QStringLiteral("XPCommand1"));
-    control->setGeometry(10, 10, width, height);
-    if (bag != nullptr)
-        control->Load(*bag);
-    else
-        control->InitNew();
+    buttontest::Place(*control, QStringLiteral("XPCommand1"), QRect(10, 10, width, height), bag);
     window->show();
 }
 

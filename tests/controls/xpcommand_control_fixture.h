@@ -4,31 +4,22 @@
 #include <memory>
 
 #include "controls/XPCommand/XPCommand.h"
+#include "picture_button_fixture.h"
 #include "platform/controlhost/property_bag.h"
 
 namespace xptest {
 
-// An XPCommand that counts its repaints and whose interaction flags a test
-// can set directly.
-class XPProbe : public controls::XPCommand {
+// An XPCommand probe whose interaction flags a test can set directly.
+class XPProbe : public buttontest::Probe<controls::XPCommand> {
 public:
-    using XPCommand::XPCommand;
+    using Probe::Probe;
 
-    void Refresh() override {
-        ++refreshes;
-        XPCommand::Refresh();
-    }
     void SetFlags(bool pressed, bool hover, bool focus) {
         g_Pressed = pressed;
         g_Hover = hover;
         g_HasFocus = focus;
         Refresh();
     }
-    // The hover rules of the interaction, as entering and leaving run them.
-    void Enter() { ShowHoverPicture(); }
-    void Leave() { ShowNormalPicture(); }
-
-    int refreshes = 0;
 };
 
 // An XPProbe of the given pixel size on a shown window, named "XPCommand1".

@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTest>
 
-#include "controls/register_kinds.h"
-#include "platform/forms/designer_intrinsic.h"
-#include "platform/forms/designer_loader.h"
 #include "platform/raster/objects.h"
 #include "platform/raster/ole_color.h"
 #include "platform/raster/picture.h"
@@ -117,36 +113,25 @@ TEST(XPCommandShown, NewControlHasItsFaceAndShapeAtOnce) {
 // --- the designer data ------------------------------------------------------------
 
 TEST(XPCommandKind, DesignerDataMakesALoadedButtonThatClicks) {
-    controls::RegisterKinds();
-    const auto factory = platform::designer::FactoryOf(QStringLiteral("XPCommand"));
-    ASSERT_TRUE(factory);
-    QWidget window;
-    window.resize(400, 200);
-    platform::designer::ControlSpec design;
-    design.name = QStringLiteral("XPCommand2");
-    design.kind = QStringLiteral("XPCommand");
-    design.twips = QRect(3960, 2160, 1575, 375);
-    design.bag = {{"_extentx", 2778},
-                  {"_extenty", 661},
-                  {"Caption", QStringLiteral("注册会员登录      ")},
-                  {"Font", QVariantMap{{"name", QStringLiteral("宋体")}, {"size", 9}}}};
-    auto* button = qobject_cast<controls::XPCommand*>(factory(&window, design));
+    const buttontest::Designed on(
+        QStringLiteral("XPCommand"), QStringLiteral("XPCommand2"), -1, QRect(3960, 2160, 1575, 375),
+        {{"_extentx", 2778},
+         {"_extenty", 661},
+         {"Caption", QStringLiteral("注册会员登录      ")},
+         {"Font", QVariantMap{{"name", QStringLiteral("宋体")}, {"size", 9}}}});
+    auto* button = qobject_cast<controls::XPCommand*>(on.made);
     ASSERT_NE(button, nullptr);
-    window.show();
     EXPECT_EQ(button->geometry(), QRect(264, 144, 105, 25));
     EXPECT_EQ(button->Caption(), QStringLiteral("注册会员登录      "));
     EXPECT_EQ(button->Fields().W, 105);
 
-    int clicks = 0;
-    ASSERT_TRUE(platform::designer::OnClick(button, [&clicks] { ++clicks; }));
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(50, 12));
-    EXPECT_EQ(clicks, 1);
+    buttontest::Clicks clicks(button);
+    ASSERT_TRUE(clicks.Connected());
+    EXPECT_EQ(clicks.At(QPoint(50, 12)), 1);
     button->setEnabled(false);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(50, 12));
-    EXPECT_EQ(clicks, 1) << "no input while disabled";
+    EXPECT_EQ(clicks.At(QPoint(50, 12)), 1) << "no input while disabled";
     button->SetEnabled(true);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(50, 12));
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(clicks.At(QPoint(50, 12)), 2);
 }
 
 }  // namespace

@@ -47,6 +47,16 @@ TEST(FromAnsi, KeepsATraceOfABrokenLastCharacter) {
     EXPECT_EQ(platform::FromAnsi(QByteArray("\xD6\xD0")), QStringLiteral("中"));
 }
 
+// The converters are kept from one call to the next: half a character left
+// at the end of one text must not join the start of the next.
+TEST(FromAnsi, NothingCarriesOverToTheNextText) {
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(platform::FromAnsi(QByteArray("ab\xD6")), QStringLiteral("ab\uFFFD"));
+        EXPECT_EQ(platform::FromAnsi(QByteArray("\xD0")), QStringLiteral("\uFFFD"));
+        EXPECT_EQ(platform::ToAnsi(QStringLiteral("中")), QByteArray("\xD6\xD0"));
+    }
+}
+
 struct CutCase {
     const char* bytes;  // hex
     qsizetype max;
