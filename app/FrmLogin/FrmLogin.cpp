@@ -58,8 +58,10 @@ QString FrmLogin::ConfigFile() const {
 }
 
 void FrmLogin::Form_Load() {
-    show();
+    // The styles go first: changed on a window that the window manager is
+    // mapping, they made it take the window down again now and then.
     ImgBlt::SetAppWindowStyles(this);
+    show();
     const QString file = ConfigFile();
     if (Module::ReadIni("Config", "RemPwd", file) == kYes) {
         Check1->SetValue(1);

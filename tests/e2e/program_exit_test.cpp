@@ -100,6 +100,13 @@ bool exitFromTrayMenu(Program& program) {
     return true;
 }
 
+// The program ends by itself with status 0, and no Qt warning on the way.
+void expectCleanEnd(Program& program) {
+    const e2e::Ending ending = program.WaitForEnd();
+    EXPECT_TRUE(ending.Clean()) << ending.Describe() << "\n" << qPrintable(program.Errors());
+    EXPECT_EQ(program.QtWarnings(), QStringList());
+}
+
 struct WayOut {
     const char* name;
     Steps steps;
@@ -119,9 +126,7 @@ TEST_P(ProgramExit, TheUsersQuitEndsTheProgramWithStatusZeroAndNoWarning) {
     ASSERT_TRUE(program.Start());
 
     ASSERT_TRUE(GetParam().steps(program));
-    const e2e::Ending ending = program.WaitForEnd();
-    EXPECT_TRUE(ending.Clean()) << ending.Describe() << "\n" << qPrintable(program.Errors());
-    EXPECT_EQ(program.QtWarnings(), QStringList());
+    expectCleanEnd(program);
 }
 
 const WayOut kWaysOut[] = {
@@ -182,9 +187,7 @@ TEST_P(ProgramStartFailure, TheErrorBoxIsTheLastThingAndTheProgramEndsWithoutACr
     EXPECT_TRUE(program.Windows(kLoginTitle).isEmpty());
     e2e::PressKey(box, QStringLiteral("Return"));
 
-    const e2e::Ending ending = program.WaitForEnd();
-    EXPECT_TRUE(ending.Clean()) << ending.Describe() << "\n" << qPrintable(program.Errors());
-    EXPECT_EQ(program.QtWarnings(), QStringList());
+    expectCleanEnd(program);
 }
 
 const BadData kBadData[] = {

@@ -17,8 +17,9 @@ TEST(ProgramStart, TheLoginWindowIsMappedVisibleAndOnScreenAtEveryStart) {
     for (int start = 1; start <= kStarts; ++start) {
         Program program;
         ASSERT_TRUE(program.Start());
-        const WId login = program.WaitForWindow(kLoginTitle, 8000);
-        EXPECT_NE(login, 0u) << "start " << start << ": the login window was not mapped";
+        const WId login = program.WaitForWindow(kLoginTitle);
+        EXPECT_NE(login, 0u) << "start " << start << ": the login window was not mapped ("
+                             << program.Windows(kLoginTitle).size() << " unmapped)";
         if (login == 0) continue;
         EXPECT_TRUE(IsManaged(login)) << "start " << start << ": no taskbar entry";
         const QRect where = desktop::ScreenRect(login);
