@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libqt6sql6-sqlite libsqlite3-dev
-    libqt6webenginecore6-bin libgl1-mesa-dev
+    libqt6webenginecore6-bin libgl1-mesa-dev libxcb1-dev libxcb-xfixes0-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev libcpp-httplib-dev
     fonts-arphic-uming
     xvfb xauth openbox trayer xdotool x11-utils imagemagick x11vnc

@@ -1,8 +1,11 @@
 #include "platform/shell/tray_qt.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <cstring>
 
 #include "platform/basic/ansi.h"
+#include "platform/shell/tray_host_watch.h"
 #include "platform/windows/icons.h"
 #include "platform/windows/registered_messages.h"
 #include "platform/windows/window_proc.h"
@@ -11,8 +14,6 @@ namespace platform::shell {
 namespace {
 
 using namespace platform::windows;
-
-constexpr int kWatchIntervalMs = 500;
 
 QString tipText(const NotifyIconDataA& data) {
     const char* end = static_cast<const char*>(std::memchr(data.szTip, 0, sizeof data.szTip));
@@ -28,29 +29,18 @@ void discard(QSystemTrayIcon* widget) {
     widget->deleteLater();
 }
 
-}  // namespace
-
-QList<std::int32_t> TrayMouseMessages(QSystemTrayIcon::ActivationReason reason) {
-    switch (reason) {
-        case QSystemTrayIcon::Trigger:
-            return {WM_LBUTTONDOWN, WM_LBUTTONUP};
-        case QSystemTrayIcon::DoubleClick:
-            return {WM_LBUTTONDBLCLK, WM_LBUTTONUP};
-        case QSystemTrayIcon::Context:
-            return {WM_RBUTTONDOWN, WM_RBUTTONUP};
-        case QSystemTrayIcon::MiddleClick:
-            return {WM_MBUTTONDOWN, WM_MBUTTONUP};
-        case QSystemTrayIcon::Unknown:
-            break;
-    }
-    return {};
+// Qt shows an icon docked in an X tray host as a window of its own, named so.
+bool isIconWindow(const QObject* object) {
+    return object->isWidgetType() && object->objectName() == QLatin1String("QSystemTrayIconSys");
 }
 
-QtTrayShell::QtTrayShell(QObject* parent, HostProbe hostAvailable)
-    : QObject(parent), hostAvailable_(std::move(hostAvailable)), hostSeen_(hostAvailable_()) {
-    watch_.setInterval(kWatchIntervalMs);
-    connect(&watch_, &QTimer::timeout, this, &QtTrayShell::CheckHost);
-    watch_.start();
+}  // namespace
+
+QtTrayShell::QtTrayShell(QObject* parent, bool hostPresent)
+    : QObject(parent), hostSeen_(hostPresent) {
+    connect(new TrayHostWatch(this), &TrayHostWatch::HostChanged, this, &QtTrayShell::HostChanged,
+            Qt::QueuedConnection);
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 bool QtTrayShell::NotifyIcon(std::uint32_t message, const NotifyIconDataA& data) {
@@ -66,12 +56,49 @@ bool QtTrayShell::NotifyIcon(std::uint32_t message, const NotifyIconDataA& data)
     }
 }
 
-void QtTrayShell::CheckHost() {
-    const bool available = hostAvailable_();
-    const bool cameBack = available && !hostSeen_;
-    if (!available && hostSeen_) forgetAll();
-    hostSeen_ = available;
-    if (cameBack) BroadcastMessage(RegisterWindowMessageA(QStringLiteral("TaskbarCreated")), 0, 0);
+void QtTrayShell::HostChanged(bool present) {
+    if (present == hostSeen_) return;
+    hostSeen_ = present;
+    if (!present) {
+        forgetAll();
+        return;
+    }
+    BroadcastMessage(RegisterWindowMessageA(QStringLiteral("TaskbarCreated")), 0, 0);
+}
+
+bool QtTrayShell::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            if (isIconWindow(watched)) iconButton(*static_cast<QMouseEvent*>(event));
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+void QtTrayShell::iconButton(const QMouseEvent& event) {
+    const std::int32_t message = TrayButtonMessage(event.type(), event.button());
+    if (event.type() != QEvent::MouseButtonRelease) {
+        // The icon's window activates its icon while it handles this press.
+        pressMessage_ = message;
+        return;
+    }
+    pressMessage_ = 0;
+    // The pointer stays with the window pressed until its buttons are up.
+    if (message != 0 && pressed_ && icons_.contains(*pressed_)) deliverLater(*pressed_, {message});
+}
+
+void QtTrayShell::activated(Key key, QSystemTrayIcon::ActivationReason reason) {
+    if (pressMessage_ == 0) {
+        // A host that reports whole clicks: both messages at once.
+        deliverLater(key, TrayMouseMessages(reason));
+        return;
+    }
+    pressed_ = key;
+    deliverLater(key, {std::exchange(pressMessage_, 0)});
 }
 
 bool QtTrayShell::add(const NotifyIconDataA& data) {
@@ -79,12 +106,8 @@ bool QtTrayShell::add(const NotifyIconDataA& data) {
     if (icons_.contains(key)) return false;
     Icon& icon = icons_[key];
     icon.widget = new QSystemTrayIcon(this);
-    // Queued, so that the window's answer (which may remove this very icon)
-    // runs once the icon's own mouse handling has finished.
-    connect(
-        icon.widget, &QSystemTrayIcon::activated, this,
-        [this, key](QSystemTrayIcon::ActivationReason reason) { deliver(key, reason); },
-        Qt::QueuedConnection);
+    connect(icon.widget, &QSystemTrayIcon::activated, this,
+            [this, key](QSystemTrayIcon::ActivationReason reason) { activated(key, reason); });
     apply(icon, data);
     icon.widget->show();
     return true;
@@ -114,8 +137,15 @@ void QtTrayShell::apply(Icon& icon, const NotifyIconDataA& data) {
     if (data.uFlags & NIF_TIP) icon.widget->setToolTip(tipText(data));
 }
 
-void QtTrayShell::deliver(Key key, QSystemTrayIcon::ActivationReason reason) {
-    for (const std::int32_t mouseMessage : TrayMouseMessages(reason)) {
+void QtTrayShell::deliverLater(Key key, const QList<std::int32_t>& mouseMessages) {
+    // Queued, so that the window's answer (which may remove this very icon or
+    // open a menu) runs once the icon's own mouse handling has finished.
+    QMetaObject::invokeMethod(
+        this, [this, key, mouseMessages] { deliver(key, mouseMessages); }, Qt::QueuedConnection);
+}
+
+void QtTrayShell::deliver(Key key, const QList<std::int32_t>& mouseMessages) {
+    for (const std::int32_t mouseMessage : mouseMessages) {
         // Looked up for every message: the window may have removed the icon.
         const auto it = icons_.constFind(key);
         if (it == icons_.cend() || !it->notifies) return;

@@ -6,33 +6,35 @@
 #include <QPair>
 #include <QPointer>
 #include <QSystemTrayIcon>
-#include <QTimer>
-#include <functional>
+#include <optional>
 
 #include "platform/shell/tray.h"
+#include "platform/shell/tray_mouse.h"
+
+class QMouseEvent;
 
 namespace platform::shell {
 
-// The mouse messages that one activation of a tray icon stands for, in the
-// order they reach the icon's window.
-QList<std::int32_t> TrayMouseMessages(QSystemTrayIcon::ActivationReason reason);
-
-// The desktop's notification area, one QSystemTrayIcon per record. Activations
-// reach the record's window as its callback message with the icon's uID and the
-// mouse message. It watches the tray host: when the host goes away its icons are
-// gone, as a restarted shell forgets them, and when a host is back every
-// top-level window is sent "TaskbarCreated" so that the programs add them again.
+// The desktop's notification area, one QSystemTrayIcon per record. The mouse
+// buttons on an icon reach the record's window as its callback message with
+// the icon's uID and the mouse message, each when it happens. The tray host is
+// watched: when it goes away its icons are gone, as a restarted shell forgets
+// them, and when a host is back every top-level window is sent
+// "TaskbarCreated" so that the programs add them again.
 class QtTrayShell : public QObject, public TrayShell {
     Q_OBJECT
 public:
-    using HostProbe = std::function<bool()>;
     explicit QtTrayShell(QObject* parent = nullptr,
-                         HostProbe hostAvailable = QSystemTrayIcon::isSystemTrayAvailable);
+                         bool hostPresent = QSystemTrayIcon::isSystemTrayAvailable());
 
     bool NotifyIcon(std::uint32_t message, const NotifyIconDataA& data) override;
 
-    // Looks at the tray host once; the watch timer calls it every half second.
-    void CheckHost();
+    // The tray host came or went; the host watch reports it.
+    void HostChanged(bool present);
+
+protected:
+    // Sees the mouse buttons on the icons' own windows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using Key = QPair<windows::Hwnd, std::uint32_t>;
@@ -46,13 +48,19 @@ private:
     bool modify(const NotifyIconDataA& data);
     bool remove(const NotifyIconDataA& data);
     void apply(Icon& icon, const NotifyIconDataA& data);
-    void deliver(Key key, QSystemTrayIcon::ActivationReason reason);
+    void iconButton(const QMouseEvent& event);
+    void activated(Key key, QSystemTrayIcon::ActivationReason reason);
+    void deliverLater(Key key, const QList<std::int32_t>& mouseMessages);
+    void deliver(Key key, const QList<std::int32_t>& mouseMessages);
     void forgetAll();
 
     QHash<Key, Icon> icons_;
-    HostProbe hostAvailable_;
     bool hostSeen_;
-    QTimer watch_;
+    // The message of the press being handled on an icon's window, until Qt
+    // tells which icon it is by activating it.
+    std::int32_t pressMessage_ = 0;
+    // The icon of the last press, which gets the release too.
+    std::optional<Key> pressed_;
 };
 
 }  // namespace platform::shell

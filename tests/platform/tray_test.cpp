@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 #include <cstring>
@@ -107,8 +108,7 @@ protected:
     QWidget window;
     Hwnd hWnd = 0;
     Hicon hIcon = 0;
-    bool hostThere = true;
-    QtTrayShell shell{nullptr, [this] { return hostThere; }};
+    QtTrayShell shell{nullptr, true};
 
 public:
     static inline QtTrayShell* current = nullptr;
@@ -209,6 +209,89 @@ TEST_F(QtTrayTest, IconRemovedByTheWindowsAnswerGetsNoMoreMessages) {
     EXPECT_TRUE(liveIcons().isEmpty());
 }
 
+// Stands in for the window that Qt docks an icon with in an X tray host: it
+// activates its icon on every press and on a left double-click, as Qt's does.
+class IconWindow : public QWidget {
+public:
+    explicit IconWindow(QSystemTrayIcon* icon) : icon_(icon) {
+        setObjectName("QSystemTrayIconSys");
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) emit icon_->activated(QSystemTrayIcon::Trigger);
+        if (event->button() == Qt::RightButton) emit icon_->activated(QSystemTrayIcon::Context);
+        if (event->button() == Qt::MiddleButton)
+            emit icon_->activated(QSystemTrayIcon::MiddleClick);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) emit icon_->activated(QSystemTrayIcon::DoubleClick);
+    }
+
+private:
+    QSystemTrayIcon* icon_;
+};
+
+TEST_F(QtTrayTest, EachButtonReachesTheWindowWhenItGoesDownOrUp) {
+    constexpr auto press = QEvent::MouseButtonPress;
+    constexpr auto release = QEvent::MouseButtonRelease;
+    constexpr auto twice = QEvent::MouseButtonDblClick;
+    struct Step {
+        QEvent::Type type;
+        Qt::MouseButton button;
+        std::vector<std::int32_t> reaching;  // the mouse messages this event sends
+    };
+    struct Case {
+        const char* what;
+        bool removeOnFirst;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"right click",
+         false,
+         {{press, Qt::RightButton, {0x204}}, {release, Qt::RightButton, {0x205}}}},
+        {"left double-click",
+         false,
+         {{press, Qt::LeftButton, {0x201}},
+          {release, Qt::LeftButton, {0x202}},
+          {press, Qt::LeftButton, {0x201}},
+          {twice, Qt::LeftButton, {0x203}},
+          {release, Qt::LeftButton, {0x202}}}},
+        {"right double-click",
+         false,
+         {{press, Qt::RightButton, {0x204}},
+          {release, Qt::RightButton, {0x205}},
+          {press, Qt::RightButton, {0x204}},
+          {twice, Qt::RightButton, {}},
+          {release, Qt::RightButton, {0x205}}}},
+        {"middle click",
+         false,
+         {{press, Qt::MiddleButton, {0x207}}, {release, Qt::MiddleButton, {0x208}}}},
+        {"another button", false, {{press, Qt::BackButton, {}}, {release, Qt::BackButton, {}}}},
+        {"icon removed on the press",
+         true,
+         {{press, Qt::RightButton, {0x204}}, {release, Qt::RightButton, {}}}},
+    };
+    for (const Case& c : cases) {
+        removeOnFirst = c.removeOnFirst;
+        ASSERT_TRUE(shell.NotifyIcon(NIM_ADD, record(NIF_MESSAGE, "t")));
+        IconWindow iconWindow(liveIcons().front());
+        for (const Step& step : c.steps) {
+            seen.clear();
+            const QPointF where(5, 5);
+            QMouseEvent event(step.type, where, where, step.button,
+                              step.type == release ? Qt::NoButton : Qt::MouseButtons(step.button),
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(&iconWindow, &event);
+            QCoreApplication::processEvents();
+            std::vector<std::int32_t> reached;
+            for (const Seen& message : seen) reached.push_back(message.lParam);
+            EXPECT_EQ(reached, step.reaching) << c.what << ", event " << step.type;
+        }
+        shell.NotifyIcon(NIM_DELETE, record(0, ""));
+    }
+}
+
 TEST_F(QtTrayTest, HostRestartForgetsIconsAndAsksWindowsToAddThemAgain) {
     const std::int32_t taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     ASSERT_TRUE(shell.NotifyIcon(NIM_ADD, record(NIF_MESSAGE, "t")));
@@ -223,8 +306,7 @@ TEST_F(QtTrayTest, HostRestartForgetsIconsAndAsksWindowsToAddThemAgain) {
         {"host back", true, 0, 1},        {"host stays", true, 0, 1},
     };
     for (const Step& s : steps) {
-        hostThere = s.host;
-        shell.CheckHost();
+        shell.HostChanged(s.host);
         EXPECT_EQ(liveIcons().size(), s.icons) << s.what;
         EXPECT_EQ(seen.size(), s.broadcasts) << s.what;
     }
@@ -234,10 +316,8 @@ TEST_F(QtTrayTest, HostRestartForgetsIconsAndAsksWindowsToAddThemAgain) {
 }
 
 TEST_F(QtTrayTest, HostAppearingLaterAlsoAsksForTheIcons) {
-    hostThere = false;
-    QtTrayShell late(nullptr, [this] { return hostThere; });
-    hostThere = true;
-    late.CheckHost();
+    QtTrayShell late(nullptr, false);
+    late.HostChanged(true);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen.front().uMsg, RegisterWindowMessageA("TaskbarCreated"));
 }
