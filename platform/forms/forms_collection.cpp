@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "platform/forms/form.h"
+#include "platform/forms/modal_block.h"
 
 namespace platform::forms {
 namespace {
@@ -29,7 +30,8 @@ QuitHandler& quitHandler() {
 void runModalLoop(Form& form) {
     QEventLoop loop;
     QObject::connect(&form, &Form::unloaded, &loop, &QEventLoop::quit);
-    form.setWindowModality(Qt::ApplicationModal);
+    // Not Qt's application modality: that would block the tray icons too.
+    const ModalBlock block(form);
     form.show();
     loop.exec();
 }
