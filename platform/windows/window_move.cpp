@@ -10,11 +10,16 @@
 namespace platform::windows {
 namespace {
 
-// Moves the window with the pointer until any button is released.
+// Moves the window with the pointer until a button that began the move is
+// released: pressing and releasing another one on the way changes nothing.
+// Without a known button (a press that did not come from the window system)
+// any release ends it.
 class ManualMove : public QObject {
 public:
-    explicit ManualMove(QWidget* window)
-        : window_(window), grabOffset_(QCursor::pos() - window->frameGeometry().topLeft()) {
+    ManualMove(QWidget* window, Qt::MouseButtons buttons)
+        : window_(window),
+          buttons_(buttons == Qt::NoButton ? Qt::AllButtons : buttons),
+          grabOffset_(QCursor::pos() - window->frameGeometry().topLeft()) {
         qApp->installEventFilter(this);
     }
 
@@ -27,7 +32,7 @@ protected:
         if (event->type() == QEvent::MouseMove) {
             window_->move(QCursor::pos() - grabOffset_);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            finish();
+            if (static_cast<QMouseEvent*>(event)->button() & buttons_) finish();
         }
         return false;
     }
@@ -39,6 +44,7 @@ private:
     }
 
     QPointer<QWidget> window_;
+    Qt::MouseButtons buttons_;
     QPoint grabOffset_;
 };
 
@@ -46,10 +52,13 @@ private:
 
 void BeginWindowMove(QWidget* window) {
     if (window == nullptr) return;
+    const Qt::MouseButtons held = QGuiApplication::mouseButtons();
     QWidget* top = window->window();
+    // The window manager's move ends with the release of the left button only
+    // (Qt asks it for button 1), so other buttons move the window here.
     QWindow* handle = top->windowHandle();
-    if (handle != nullptr && handle->startSystemMove()) return;
-    new ManualMove(top);
+    if (held == Qt::LeftButton && handle != nullptr && handle->startSystemMove()) return;
+    new ManualMove(top, held);
 }
 
 void AddAppWindowStyles(QWidget* window) {
