@@ -12,9 +12,13 @@ QAbstractButton* button(platform::Form& form, const char* name) {
     return qobject_cast<QAbstractButton*>(static_cast<FrmTi&>(form).findChild<QWidget*>(name));
 }
 
-void pressEscape(QWidget* target) {
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+void pressKey(QWidget* target, Qt::Key code, const QString& text) {
+    QKeyEvent key(QEvent::KeyPress, code, Qt::NoModifier, text);
     QCoreApplication::sendEvent(target, &key);
+}
+
+void pressEscape(QWidget* target) {
+    pressKey(target, Qt::Key_Escape, QStringLiteral("\x1b"));
 }
 
 class PromptTest : public MainWindowTest {
@@ -98,6 +102,38 @@ TEST_P(PromptEscapeTest, EscapeClosesWhicheverButtonHasTheFocus) {
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PromptEscapeTest,
                          ::testing::Values("Command1", "Command2", "Command3"));
+
+struct EnterCase {
+    const char* button;
+    Qt::Key key;
+    bool loggingIn;
+    QStringList opened;
+};
+
+void PrintTo(const EnterCase& c, std::ostream* os) {
+    *os << c.button << " key " << c.key;
+}
+
+class PromptEnterTest : public PromptTest, public ::testing::WithParamInterface<EnterCase> {};
+
+TEST_P(PromptEnterTest, EnterPressesTheButtonWithTheFocus) {
+    const EnterCase& c = GetParam();
+    askWith([&c](platform::Form& form) {
+        QWidget* focused = button(form, c.button);
+        focused->setFocus();
+        pressKey(focused, c.key, QStringLiteral("\r"));
+    });
+    EXPECT_TRUE(promptWasUnloaded);
+    EXPECT_EQ(window->IsUnloaded(), c.loggingIn);
+    EXPECT_EQ(opened, c.opened);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, PromptEnterTest,
+    ::testing::Values(EnterCase{"Command1", Qt::Key_Return, true, {}},
+                      EnterCase{"Command2", Qt::Key_Return, false, {kMemberUrl + "Register.asp"}},
+                      EnterCase{"Command3", Qt::Key_Return, false, {}},
+                      EnterCase{"Command3", Qt::Key_Enter, false, {}}));
 
 TEST_F(PromptTest, OtherKeysLeaveThePromptOpen) {
     askWith([](platform::Form& form) {

@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// The forms runtime's standard push button.
+// The forms runtime's standard push button. Enter presses the button that has
+// the focus, as the platform's buttons do (Qt's do so only in dialogs).
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
@@ -12,6 +13,9 @@ public:
 
 signals:
     void Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace platform
