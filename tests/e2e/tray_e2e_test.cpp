@@ -6,6 +6,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include "app/FrmTi/FrmTi.h"
 #include "app/Frmmain/Frmmain.h"
 #include "app/Module/Module.h"
 #include "desktop_fixture.h"
@@ -56,6 +57,14 @@ private:
     std::function<void(QMenu&)> act_;
     QTimer poll_;
 };
+
+bool menuOpen() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+}
+
+void button(const char* upOrDown, int number) {
+    desktop::Run("xdotool", {upOrDown, QString::number(number)});
+}
 
 QPoint itemCentre(QMenu& menu, const QString& text) {
     for (QAction* action : menu.actions())
@@ -110,6 +119,59 @@ TEST(TrayOnTheDesktop, IconRestoresTheWindowSurvivesTheHostAndItsMenuEndsTheProg
         << "the icon stayed in the tray";
 
     if (platform::forms::Count() > 0) Module::UnloadAllForms();
+    platform::forms::SetQuitHandler(oldQuit);
+}
+
+TEST(TrayOnTheDesktop, MenuOpensOnTheReleaseAndAlsoUnderThePrompt) {
+    const auto oldQuit = platform::forms::SetQuitHandler([] {});
+    desktop::TrayHost host;
+    ASSERT_TRUE(host.Start()) << "trayer did not take the tray";
+    Frmmain& window = platform::Default<Frmmain>();
+    window.Show();
+    ASSERT_TRUE(WaitUntil(iconDocked)) << "no icon in the tray with the main window";
+
+    // Pressed, the button opens nothing yet: a drag onto an item and a
+    // release there must not choose it.
+    desktop::Run("xdotool", {"mousemove", QString::number(iconCentre().x()),
+                             QString::number(iconCentre().y())});
+    WaitUntil([] { return false; }, 300);
+    {
+        MenuPlayer player([](QMenu& menu) { menu.close(); });
+        button("mousedown", 3);
+        WaitUntil([] { return false; }, 1500);
+        EXPECT_TRUE(player.items.isEmpty()) << "the menu opened on the press";
+        button("mouseup", 3);
+        EXPECT_TRUE(WaitUntil([&] { return !player.items.isEmpty(); }))
+            << "the release did not open the menu";
+        EXPECT_TRUE(WaitUntil([] { return !menuOpen(); }));
+    }
+
+    // The members-only prompt blocks the main window, not its tray icon.
+    QStringList itemsUnderPrompt;
+    bool promptWasUp = false;
+    QTimer::singleShot(0, [&] {
+        FrmTi* prompt = nullptr;
+        promptWasUp = WaitUntil([&] {
+            for (platform::Form* form : platform::forms::Loaded())
+                if ((prompt = qobject_cast<FrmTi*>(form)) != nullptr) return prompt->isVisible();
+            return false;
+        });
+        if (!promptWasUp) return;
+        {
+            MenuPlayer player([](QMenu& menu) { menu.close(); });
+            desktop::Click(iconCentre(), 3);
+            WaitUntil([&] { return !player.items.isEmpty(); });
+            itemsUnderPrompt = player.items;
+            WaitUntil([] { return !menuOpen(); });
+        }
+        prompt->Unload();
+    });
+    QMetaObject::invokeMethod(window.FlatCmd1[2], "Click");
+    EXPECT_TRUE(promptWasUp) << "no prompt for a guest at fund flows";
+    EXPECT_EQ(itemsUnderPrompt, (QStringList{"关于软件(&A)", "", "退出软件(&E)"}))
+        << "the tray icon did not answer under the prompt";
+
+    Module::UnloadAllForms();
     platform::forms::SetQuitHandler(oldQuit);
 }
 
