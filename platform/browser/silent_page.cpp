@@ -72,13 +72,14 @@ QWebEnginePage* SilentPage::createWindow(WebWindowType) {
 }
 
 // A link that asks for a new window, or a window.open() of a click, opens
-// its address in the user's browser; pop-ups that no click started stay
-// closed, as does a window without an address.
+// its web address in the user's browser. Pop-ups that no click started stay
+// closed, and so do addresses that are no web pages: the desktop would hand
+// them to whatever program claims their kind.
 void SilentPage::openRequestedWindow(const QWebEngineNewWindowRequest& request) {
     const QUrl url = request.requestedUrl();
-    if (!request.isUserInitiated() || url.isEmpty() || url.scheme() == QLatin1String("about"))
-        return;
-    shell::OpenUrl(url.toString());
+    const bool web =
+        url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (request.isUserInitiated() && web) shell::OpenUrl(url.toString());
 }
 
 QStringList SilentPage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,

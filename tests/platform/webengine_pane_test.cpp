@@ -177,6 +177,9 @@ const NewWindowCase kNewWindows[] = {
     {"PopUpThatNoClickStarted", "<script>window.open('/page.html?p');</script>", false, ""},
     {"WindowWithoutAnAddress", R"X(<div onclick="window.open()" style="height: 300px">空</div>)X",
      true, ""},
+    {"AddressThatIsNoWebPage",
+     R"(<a target="_blank" href="data:text/html,x" style="display: block; height: 300px">数据</a>)",
+     true, ""},
 };
 
 class NewWindowTest : public WebEnginePaneTest,
