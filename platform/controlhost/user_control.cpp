@@ -38,11 +38,14 @@ UserControl::UserControl(QWidget* parent) : QWidget(parent), Surface(this) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
-UserControl::~UserControl() = default;
+// The widget gives up the focus as it goes, after this part of it is gone.
+UserControl::~UserControl() {
+    disconnect(focusWatch_);
+}
 
 void UserControl::InitNew() {
     notifiedSize_ = size();

@@ -169,6 +169,7 @@ private:
     QShortcut* cancelKey_ = nullptr;
     // The focus was here when another program became active.
     bool focusKeptWhileInactive_ = false;
+    QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace platform::controlhost
