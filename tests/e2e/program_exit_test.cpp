@@ -9,11 +9,8 @@
 
 namespace {
 
-using desktop::WaitUntil;
-using e2e::ClickIn;
-using e2e::Program;
-
 using namespace e2e;
+using desktop::WaitUntil;
 
 // The user's steps from the running program to its quit; false (with a
 // failure noted) when the program did not follow.
@@ -102,7 +99,7 @@ bool exitFromTrayMenu(Program& program) {
 
 // The program ends by itself with status 0, and no Qt warning on the way.
 void expectCleanEnd(Program& program) {
-    const e2e::Ending ending = program.WaitForEnd();
+    const Ending ending = program.WaitForEnd();
     EXPECT_TRUE(ending.Clean()) << ending.Describe() << "\n" << qPrintable(program.Errors());
     EXPECT_EQ(program.QtWarnings(), QStringList());
 }
@@ -185,7 +182,7 @@ TEST_P(ProgramStartFailure, TheErrorBoxIsTheLastThingAndTheProgramEndsWithoutACr
     const WId box = program.WaitForWindow(QStringLiteral("VB 运行时错误"));
     ASSERT_NE(box, 0u) << "no error box";
     EXPECT_TRUE(program.Windows(kLoginTitle).isEmpty());
-    e2e::PressKey(box, QStringLiteral("Return"));
+    PressKey(box, QStringLiteral("Return"));
 
     expectCleanEnd(program);
 }
