@@ -135,14 +135,17 @@ struct Layout {
     std::optional<std::vector<std::optional<TextStamp>>> stamps;  // made on the first drawing
 };
 
+// Only the line flags shape the lines, and the width only when lines wrap: a
+// caption measured and then drawn, in any alignment, is laid out once.
 Layout& LaidOut(const QString& text, const QFont& font, unsigned format, int width) {
     constexpr qsizetype kKept = 256;
     thread_local QHash<LayoutKey, Layout> cache;
-    LayoutKey key{text, font, format, width};
+    const unsigned shaping = format & (DT_SINGLELINE | DT_WORDBREAK);
+    LayoutKey key{text, font, shaping, shaping == DT_WORDBREAK ? width : 0};
     const auto found = cache.find(key);
     if (found != cache.end()) return *found;
     if (cache.size() >= kKept) cache.clear();
-    return *cache.insert(std::move(key), Layout{LayOut(text, font, format, width), {}});
+    return *cache.insert(std::move(key), Layout{LayOut(text, font, shaping, width), {}});
 }
 
 int LineX(const RECT& rect, int leftMargin, int rightMargin, unsigned format, int width) {
