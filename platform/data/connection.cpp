@@ -2,24 +2,29 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include "platform/basic/runtime_error.h"
+#include "platform/data/data_errors.h"
 
 namespace platform::data {
 namespace {
 
-constexpr long kOpenFailed = -2147467259;  // the data layer's "unspecified error"
-const QString kSource = QStringLiteral("Microsoft OLE DB Provider for ODBC Drivers");
-
 [[noreturn]] void fail(const QString& description) {
-    throw RuntimeError(kOpenFailed, kSource, description);
+    throw RuntimeError(kOpenFailed, ProviderSource(), description);
 }
 
 QString nextName() {
     static QAtomicInt counter;
     return QStringLiteral("marlquin-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+sqlite3* handleOf(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 }  // namespace
@@ -50,11 +55,17 @@ void Connection::Open() {
                  .arg(path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1")
-                             .arg(CommandTimeout * 1000));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(CommandTimeout * 1000));
     if (!db.open())
         fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 无法打开数据库 '%1'。%2")
                  .arg(path, db.lastError().text()));
+    // Record sets run their queries on SQLite itself, found once here rather
+    // than on every keystroke.
+    handle_ = handleOf(db);
+    if (handle_ == nullptr)
+        fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 无法打开数据库 '%1'。")
+                 .arg(path));
     // SQLite opens any file lazily; read the schema now so that a foreign file
     // fails here and not at the first lookup.
     QSqlQuery probe(db);
@@ -71,6 +82,8 @@ bool Connection::IsOpen() const {
     return QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen();
 }
 
-QSqlDatabase Connection::database() const { return QSqlDatabase::database(name_, false); }
+QSqlDatabase Connection::database() const {
+    return QSqlDatabase::database(name_, false);
+}
 
 }  // namespace platform::data

@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+struct sqlite3;
+
 namespace platform::data {
 
 // Stand-in for the data-access connection: the connection string names the
@@ -23,12 +25,15 @@ public:
     void Open();
     bool IsOpen() const;
     QSqlDatabase database() const;
+    // The open SQLite connection; nullptr before Open.
+    sqlite3* Handle() const { return handle_; }
 
     // The database file named by a connection string ("...;DBQ=path;").
     static QString DatabasePath(const QString& connectionString);
 
 private:
     QString name_;
+    sqlite3* handle_ = nullptr;
 };
 
 }  // namespace platform::data
