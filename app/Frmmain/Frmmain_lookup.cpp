@@ -6,7 +6,9 @@
 #include "platform/basic/ansi.h"
 #include "platform/basic/numeric.h"
 #include "platform/basic/runtime_error.h"
+#include "platform/data/data_errors.h"
 #include "platform/forms/controls/text_box.h"
+#include "platform/forms/message_box.h"
 #include "platform/listview/list_view.h"
 
 namespace {
@@ -18,6 +20,19 @@ QString trimBlanks(const QString& text) {
     while (first < end && text[first] == u' ') ++first;
     while (end > first && text[end - 1] == u' ') --end;
     return text.mid(first, end - first);
+}
+
+// What the user is told when the stock table cannot be read.
+QString lookupFailure(const platform::RuntimeError& error) {
+    switch (error.number()) {
+        case platform::data::kDatabaseBusy:
+            return QStringLiteral("数据文件正被其他程序使用,请稍后再试！");
+        case platform::data::kFieldUnknown:
+        case platform::data::kItemNotFound:
+            return QStringLiteral("数据文件中的股票表缺少代码、拼音或名称字段,无法查询股票！");
+        default:
+            return QStringLiteral("查询股票时出错,请检查数据文件 Data.dat！");
+    }
 }
 
 }  // namespace
@@ -78,9 +93,11 @@ void Frmmain::ListMatches(const QString& t) {
             ListView1->SetSubItem(CurItem, 1, rs.Value(ppy));
             ListView1->SetSubItem(CurItem, 2, rs.Value(pname));
         }
-    } catch (const platform::RuntimeError&) {
-        // A failed query lists nothing; the window goes on as before.
+    } catch (const platform::RuntimeError& error) {
+        // The list stays shown and empty, the user learns why, and the window
+        // goes on as before.
         ListView1->Clear();
+        platform::MsgBox(lookupFailure(error), platform::vbInformation, QStringLiteral("提示"));
     }
 }
 

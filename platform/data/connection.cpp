@@ -1,10 +1,11 @@
 #include "platform/data/connection.h"
 
+#include <sqlite3.h>
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlQuery>
+#include <memory>
 
 #include "platform/basic/runtime_error.h"
 #include "platform/data/data_errors.h"
@@ -12,8 +13,10 @@
 namespace platform::data {
 namespace {
 
-[[noreturn]] void fail(const QString& description) {
-    throw RuntimeError(kOpenFailed, ProviderSource(), description);
+const QString kDriver = QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] ");
+
+[[noreturn]] void fail(const QString& description, long number = kOpenFailed) {
+    throw RuntimeError(number, ProviderSource(), kDriver + description);
 }
 
 QString nextName() {
@@ -25,6 +28,21 @@ sqlite3* handleOf(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
     return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+// The result code of counting the stock tables; `count` gets the count.
+int countStockTables(sqlite3* db, int& count) {
+    static const char kSql[] =
+        "select count(*) from sqlite_master where type = 'table' and name = 'pList' collate "
+        "nocase";
+    sqlite3_stmt* raw = nullptr;
+    int result = sqlite3_prepare_v2(db, kSql, -1, &raw, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    if (result != SQLITE_OK) return result;
+    result = sqlite3_step(raw);
+    if (result != SQLITE_ROW) return result;
+    count = sqlite3_column_int(raw, 0);
+    return SQLITE_OK;
 }
 
 }  // namespace
@@ -50,32 +68,25 @@ QString Connection::DatabasePath(const QString& connectionString) {
 void Connection::Open() {
     const QString path = DatabasePath(ConnectionString);
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile())
-        fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 找不到数据库文件 '%1'。")
-                 .arg(path));
+    if (path.isEmpty() || !info.isFile()) fail(QStringLiteral("找不到数据库文件 '%1'。").arg(path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
     db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(CommandTimeout * 1000));
+        QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyWaitMs));
     if (!db.open())
-        fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 无法打开数据库 '%1'。%2")
-                 .arg(path, db.lastError().text()));
+        fail(QStringLiteral("无法打开数据库 '%1'。%2").arg(path, db.lastError().text()));
     // Record sets run their queries on SQLite itself, found once here rather
     // than on every keystroke.
     handle_ = handleOf(db);
-    if (handle_ == nullptr)
-        fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 无法打开数据库 '%1'。")
-                 .arg(path));
+    if (handle_ == nullptr) fail(QStringLiteral("无法打开数据库 '%1'。").arg(path));
     // SQLite opens any file lazily; read the schema now so that a foreign file
     // fails here and not at the first lookup.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master where type = 'table' "
-                                   "and name = 'pList' collate nocase")) ||
-        !probe.next())
-        fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 不可识别的数据库格式 '%1'。")
-                 .arg(path));
-    if (probe.value(0).toInt() == 0)
-        fail(QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] 找不到表 'pList'。"));
+    int tables = 0;
+    const int result = countStockTables(handle_, tables) & 0xff;
+    if (result == SQLITE_BUSY || result == SQLITE_LOCKED)
+        fail(QStringLiteral("数据库 '%1' 正被其他程序使用,请稍后再试。").arg(path), kDatabaseBusy);
+    if (result != SQLITE_OK) fail(QStringLiteral("不可识别的数据库格式 '%1'。").arg(path));
+    if (tables == 0) fail(QStringLiteral("找不到表 'pList'。"));
 }
 
 bool Connection::IsOpen() const {

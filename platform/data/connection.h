@@ -18,10 +18,15 @@ public:
 
     QString ConnectionString;
     int CursorLocation = 2;
+    // Kept as set; a query here takes milliseconds, and a file that another
+    // program keeps locked is waited for only kBusyWaitMs, so that neither the
+    // start nor a keystroke freezes the window.
     int CommandTimeout = 30;
+    static constexpr int kBusyWaitMs = 1000;
 
-    // Throws RuntimeError when the file is missing, unreadable, not a
-    // database or without the stock table.
+    // Throws RuntimeError when the file is missing, unreadable, locked by
+    // another program (kDatabaseBusy), not a database or without the stock
+    // table.
     void Open();
     bool IsOpen() const;
     QSqlDatabase database() const;

@@ -10,8 +10,15 @@
 namespace platform::data {
 namespace {
 
-[[noreturn]] void failQuery(sqlite3* db) {
-    throw RuntimeError(kQueryFailed, ProviderSource(), QString::fromUtf8(sqlite3_errmsg(db)));
+[[noreturn]] void failQuery(sqlite3* db, int result) {
+    const QString message = QString::fromUtf8(sqlite3_errmsg(db));
+    const int primary = result & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        throw RuntimeError(kDatabaseBusy, ProviderSource(), message);
+    // SQLite's own wording for a field the table lacks.
+    if (message.startsWith(QLatin1String("no such column")))
+        throw RuntimeError(kFieldUnknown, ProviderSource(), message);
+    throw RuntimeError(kQueryFailed, ProviderSource(), message);
 }
 
 [[noreturn]] void itemNotFound() {
@@ -49,7 +56,7 @@ void Recordset::Open() {
     sqlite3_stmt* raw = nullptr;
     const int prepared =
         sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &raw, nullptr);
-    if (prepared != SQLITE_OK) failQuery(db);
+    if (prepared != SQLITE_OK) failQuery(db, prepared);
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
     columns_.clear();
     text_.clear();
@@ -73,7 +80,7 @@ void Recordset::Open() {
         }
         ++rows_;
     }
-    if (step != SQLITE_DONE) failQuery(db);
+    if (step != SQLITE_DONE) failQuery(db, step);
 }
 
 int Recordset::FieldIndex(const QString& name) const {

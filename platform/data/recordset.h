@@ -22,7 +22,9 @@ public:
     // Bound in order to the query's "?" placeholders.
     QVariantList Parameters;
 
-    // Throws RuntimeError when the query fails.
+    // Throws RuntimeError when the query fails: kDatabaseBusy when another
+    // program keeps the file locked, kFieldUnknown when the query names a
+    // field the table lacks.
     void Open();
     bool EOF_() const { return row_ >= rows_; }
     void MoveNext() { ++row_; }

@@ -15,6 +15,7 @@
 #include "platform/basic/runtime_error.h"
 #include "platform/forms/form.h"
 #include "platform/forms/forms_collection.h"
+#include "support/write_lock.h"
 
 namespace {
 
@@ -132,6 +133,21 @@ TEST_F(MainTest, ValidDatabaseOpensTheLoginWindow) {
     Module::UnloadAllForms();
     EXPECT_EQ(platform::forms::Count(), 0);
     EXPECT_EQ(quits_, 1);
+}
+
+TEST_F(MainTest, BusyDataFileIsReportedAsBusy) {
+    makeDatabase(dataFile(), kStockTable);
+    const WriteLock lock(dataFile());
+    ASSERT_TRUE(lock.held());
+    mData::Main();
+
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    const QString prompt = boxes_.boxes().front().prompt;
+    EXPECT_EQ(boxes_.boxes().front().title, QStringLiteral("VB 运行时错误"));
+    EXPECT_TRUE(prompt.contains(QStringLiteral("正被其他程序使用,请稍后再试")))
+        << qPrintable(prompt);
+    EXPECT_FALSE(prompt.contains(QStringLiteral("不可识别的数据库格式"))) << qPrintable(prompt);
+    EXPECT_EQ(platform::forms::Count(), 0);
 }
 
 struct QueryCase {

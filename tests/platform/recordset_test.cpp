@@ -3,10 +3,13 @@
 #include <sqlite3.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "platform/basic/runtime_error.h"
 #include "platform/data/connection.h"
+#include "platform/data/data_errors.h"
 #include "platform/data/recordset.h"
+#include "support/write_lock.h"
 #include "tests/platform/makedata_fixture.h"
 
 namespace {
@@ -153,6 +156,42 @@ TEST_F(RecordsetOnDataFile, MalformedQueryThrows) {
         EXPECT_THROW(open(QString::fromUtf8(sql)), platform::RuntimeError) << sql;
     }
 }
+
+struct FailureRow {
+    const char* name;
+    const char* sql;
+    bool locked;  // another writer holds the file
+    long number;
+};
+
+class RecordsetFailureTest : public RecordsetOnDataFile,
+                             public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(RecordsetFailureTest, NumberTellsTheCause) {
+    const FailureRow row = GetParam();
+    std::optional<WriteLock> lock;
+    if (row.locked) {
+        ASSERT_TRUE(lock.emplace(data).held());
+    }
+    try {
+        open(QString::fromUtf8(row.sql));
+        FAIL() << "the query ran";
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_EQ(error.number(), row.number) << qPrintable(error.description());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RecordsetFailureTest,
+    ::testing::Values(FailureRow{"Busy", "select  * from pList where pPY like 'GZ%'", true,
+                                 platform::data::kDatabaseBusy},
+                      FailureRow{"FieldTheTableLacks", "select  * from pList where pCode like '6%'",
+                                 false, platform::data::kFieldUnknown},
+                      FailureRow{"BrokenQuote", "select  * from pList where pName like '平安'%'",
+                                 false, platform::data::kQueryFailed},
+                      FailureRow{"NoSuchTable", "select  * from nothing", false,
+                                 platform::data::kQueryFailed}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Values of every length side by side in one result, so that a value that
 // took a neighbour's bytes, or lost its own, shows.
