@@ -24,6 +24,16 @@ QString nextName() {
     return QStringLiteral("marlquin-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+// True when `rest` begins with an attribute of a connection string: a name of
+// letters, digits, blanks or "_" followed by "=".
+bool startsAttribute(QStringView rest) {
+    qsizetype at = 0;
+    while (at < rest.size() &&
+           (rest[at].isLetterOrNumber() || rest[at] == u' ' || rest[at] == u'_'))
+        ++at;
+    return at > 0 && at < rest.size() && rest[at] == u'=';
+}
+
 sqlite3* handleOf(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
@@ -61,7 +71,10 @@ QString Connection::DatabasePath(const QString& connectionString) {
     const qsizetype start = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
     if (start < 0) return {};
     const qsizetype from = start + key.size();
-    const qsizetype end = connectionString.indexOf(';', from);
+    qsizetype end = connectionString.indexOf(u';', from);
+    while (end >= 0 && end + 1 < connectionString.size() &&
+           !startsAttribute(QStringView(connectionString).mid(end + 1)))
+        end = connectionString.indexOf(u';', end + 1);
     return connectionString.mid(from, end < 0 ? -1 : end - from);
 }
 

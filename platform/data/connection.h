@@ -33,7 +33,9 @@ public:
     // The open SQLite connection; nullptr before Open.
     sqlite3* Handle() const { return handle_; }
 
-    // The database file named by a connection string ("...;DBQ=path;").
+    // The database file named by a connection string ("...;DBQ=path;"). The
+    // path runs to the ";" that ends the string or comes before another
+    // "name=" attribute, so that a folder whose name holds ";" stays whole.
     static QString DatabasePath(const QString& connectionString);
 
 private:

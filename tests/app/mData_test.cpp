@@ -135,6 +135,20 @@ TEST_F(MainTest, ValidDatabaseOpensTheLoginWindow) {
     EXPECT_EQ(quits_, 1);
 }
 
+TEST_F(MainTest, FolderWithSemicolonsOpensItsOwnDataFile) {
+    const QString folder = folder_.filePath(QStringLiteral("股票;工具;v2"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    platform::SetApplicationFolder(folder);
+    makeDatabase(folder + QStringLiteral("/Data.dat"), kStockTable);
+    mData::Main();
+
+    EXPECT_TRUE(boxes_.boxes().empty());
+    ASSERT_EQ(platform::forms::Count(), 1);
+    ASSERT_TRUE(mData::Conn && mData::Conn->IsOpen());
+    auto rs = mData::OpenRecordset(*mData::Conn, QStringLiteral("select  * from pList"));
+    EXPECT_EQ(rs->RecordCount(), 2);
+}
+
 TEST_F(MainTest, BusyDataFileIsReportedAsBusy) {
     makeDatabase(dataFile(), kStockTable);
     const WriteLock lock(dataFile());
