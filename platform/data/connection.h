@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+struct sqlite3;
+
 namespace platform::data {
 
 // Stand-in for the data-access connection: the connection string names the
@@ -16,19 +18,29 @@ public:
 
     QString ConnectionString;
     int CursorLocation = 2;
+    // Kept as set; a query here takes milliseconds, and a file that another
+    // program keeps locked is waited for only kBusyWaitMs, so that neither the
+    // start nor a keystroke freezes the window.
     int CommandTimeout = 30;
+    static constexpr int kBusyWaitMs = 1000;
 
-    // Throws RuntimeError when the file is missing, unreadable, not a
-    // database or without the stock table.
+    // Throws RuntimeError when the file is missing, unreadable, locked by
+    // another program (kDatabaseBusy), not a database or without the stock
+    // table.
     void Open();
     bool IsOpen() const;
     QSqlDatabase database() const;
+    // The open SQLite connection; nullptr before Open.
+    sqlite3* Handle() const { return handle_; }
 
-    // The database file named by a connection string ("...;DBQ=path;").
+    // The database file named by a connection string ("...;DBQ=path;"). The
+    // path runs to the ";" that ends the string or comes before another
+    // "name=" attribute, so that a folder whose name holds ";" stays whole.
     static QString DatabasePath(const QString& connectionString);
 
 private:
     QString name_;
+    sqlite3* handle_ = nullptr;
 };
 
 }  // namespace platform::data

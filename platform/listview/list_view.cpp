@@ -49,11 +49,11 @@ void ListView::Clear() {
     lines_->Clear();
 }
 
-int ListView::AddItem(const QString& text) {
+int ListView::AddItem(QAnyStringView text) {
     return lines_->Append(text) + 1;
 }
 
-void ListView::SetSubItem(int line, int n, const QString& text) {
+void ListView::SetSubItem(int line, int n, QAnyStringView text) {
     lines_->SetText(line - 1, n < 1 ? -1 : n, text);
 }
 

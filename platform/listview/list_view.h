@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QTreeView>
 
 namespace platform {
@@ -21,10 +22,10 @@ public:
 
     void Clear();
     // Adds a line with the given text and returns it.
-    int AddItem(const QString& text);
+    int AddItem(QAnyStringView text);
     // Sets sub-item n (1 for the second column) of a line; throws RuntimeError
     // for a line or sub-item that does not exist.
-    void SetSubItem(int line, int n, const QString& text);
+    void SetSubItem(int line, int n, QAnyStringView text);
     int Count() const;
     int SelectedIndex() const;
     // The selected line's text; empty when no line is selected.

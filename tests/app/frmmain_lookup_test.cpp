@@ -10,6 +10,7 @@
 #include "platform/forms/controls/picture_box.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
+#include "support/write_lock.h"
 
 namespace {
 
@@ -129,7 +130,9 @@ TEST_P(LookupTextTest, TextChoosesTheFieldAndListsItsMatches) {
         EXPECT_EQ(codes().join(u','), QString::fromUtf8(row.codes));
     else
         EXPECT_TRUE(w.ListView1->isHidden());
-    // Whatever the text was, the window goes on looking up.
+    // Whatever the text was, nothing is reported and the window goes on
+    // looking up.
+    EXPECT_TRUE(boxes.isEmpty()) << qPrintable(boxes.join(u'\n'));
     w.Text1->setText(QStringLiteral("gz"));
     EXPECT_EQ(lines(), QStringList{"600519|GZMT|贵州茅台"});
 }
@@ -195,19 +198,51 @@ TEST_F(LookupTest, RowsWithEmptyFieldsAreListedEmpty) {
     EXPECT_EQ(lines(), QStringList({"688001||华兴", "688002||"}));
 }
 
-TEST_F(LookupTest, FailingQueryListsNothingAndTheWindowGoesOn) {
+const QString kWrongColumns =
+    QStringLiteral("数据文件中的股票表缺少代码、拼音或名称字段,无法查询股票！|64|提示");
+
+TEST_F(LookupTest, TableWithoutAFieldSaysSoAndTheWindowGoesOn) {
     Frmmain& w = open();
     useTable(QStringLiteral("pNumber text, pName text, other text"));
     w.Text1->setText(QStringLiteral("gz"));
     EXPECT_FALSE(w.ListView1->isHidden());
     EXPECT_TRUE(lines().isEmpty());
-    // The code query runs, but its rows lack a field to list: nothing either.
+    // The code query runs, but its rows lack a field to list.
     w.Text1->setText(QStringLiteral("60"));
     EXPECT_TRUE(lines().isEmpty());
+    // So does one that finds no row.
+    w.Text1->setText(QStringLiteral("9"));
+    EXPECT_EQ(boxes, QStringList({kWrongColumns, kWrongColumns, kWrongColumns}));
     useTable(QStringLiteral("pNumber text, pPY text, pName text"));
     w.Text1->setText(QStringLiteral("601"));
     EXPECT_EQ(codes(), QStringList{"601318"});
-    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(boxes.size(), 3);
+}
+
+TEST_F(LookupTest, BusyFileSaysSoAndListsAgainOnceFree) {
+    Frmmain& w = open();
+    w.Text1->setText(QStringLiteral("60"));
+    ASSERT_EQ(codes().size(), 3);
+    {
+        const WriteLock lock(dir.filePath(QStringLiteral("Data.dat")));
+        ASSERT_TRUE(lock.held());
+        w.Text1->setText(QStringLiteral("6"));
+        EXPECT_FALSE(w.ListView1->isHidden());
+        EXPECT_TRUE(lines().isEmpty());
+        EXPECT_EQ(boxes, QStringList{"数据文件正被其他程序使用,请稍后再试！|64|提示"});
+    }
+    w.Text1->setText(QStringLiteral("60"));
+    EXPECT_EQ(codes(), QStringList({"600000", "600519", "601318"}));
+    EXPECT_EQ(boxes.size(), 1);
+}
+
+TEST_F(LookupTest, VanishedTableSaysTheQueryFailed) {
+    Frmmain& w = open();
+    makeDatabase(dir.filePath(QStringLiteral("Data.dat")),
+                 {QStringLiteral("alter table pList rename to gone")});
+    w.Text1->setText(QStringLiteral("60"));
+    EXPECT_TRUE(lines().isEmpty());
+    EXPECT_EQ(boxes, QStringList{"查询股票时出错,请检查数据文件 Data.dat！|64|提示"});
 }
 
 TEST_F(LookupTest, NoConnectionListsNothing) {

@@ -15,6 +15,7 @@
 #include "platform/basic/runtime_error.h"
 #include "platform/forms/form.h"
 #include "platform/forms/forms_collection.h"
+#include "support/write_lock.h"
 
 namespace {
 
@@ -151,6 +152,35 @@ TEST_P(CloseConnectionTest, LeavesNoConnectionBehind) {
 
 INSTANTIATE_TEST_SUITE_P(Start, CloseConnectionTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Opened" : "Failed"; });
+
+TEST_F(MainTest, FolderWithSemicolonsOpensItsOwnDataFile) {
+    const QString folder = folder_.filePath(QStringLiteral("股票;工具;v2"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    platform::SetApplicationFolder(folder);
+    makeDatabase(folder + QStringLiteral("/Data.dat"), kStockTable);
+    mData::Main();
+
+    EXPECT_TRUE(boxes_.boxes().empty());
+    ASSERT_EQ(platform::forms::Count(), 1);
+    ASSERT_TRUE(mData::Conn && mData::Conn->IsOpen());
+    auto rs = mData::OpenRecordset(*mData::Conn, QStringLiteral("select  * from pList"));
+    EXPECT_EQ(rs->RecordCount(), 2);
+}
+
+TEST_F(MainTest, BusyDataFileIsReportedAsBusy) {
+    makeDatabase(dataFile(), kStockTable);
+    const WriteLock lock(dataFile());
+    ASSERT_TRUE(lock.held());
+    mData::Main();
+
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    const QString prompt = boxes_.boxes().front().prompt;
+    EXPECT_EQ(boxes_.boxes().front().title, QStringLiteral("VB 运行时错误"));
+    EXPECT_TRUE(prompt.contains(QStringLiteral("正被其他程序使用,请稍后再试")))
+        << qPrintable(prompt);
+    EXPECT_FALSE(prompt.contains(QStringLiteral("不可识别的数据库格式"))) << qPrintable(prompt);
+    EXPECT_EQ(platform::forms::Count(), 0);
+}
 
 struct QueryCase {
     const char* sql;

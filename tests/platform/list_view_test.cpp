@@ -113,6 +113,96 @@ TEST(ListView, SubItemOutsideTheListIsAnError) {
             << line << "," << n;
 }
 
+// A text handed over the way a caller holds it: as QString (UTF-16), as
+// bytes of UTF-8 (a record set's value) or as Latin-1.
+enum class Form { Utf16, Utf8, Latin1 };
+
+struct TextRow {
+    const char* name;
+    Form form;
+    const char* latin1;  // the text for Form::Latin1, else nullptr
+    const char* text;    // the text as it must read back (UTF-8)
+};
+
+class ListViewTextTest : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(ListViewTextTest, ReadsBackAsGiven) {
+    const TextRow row = GetParam();
+    platform::ListView list;
+    fill(list, {"000001|PAYH|平安银行"});
+    const QByteArray utf8(row.text);
+    const QString utf16 = QString::fromUtf8(utf8);
+    const auto add = [&](auto text) {
+        const int line = list.AddItem(text);
+        list.SetSubItem(line, 2, text);
+        return line;
+    };
+    int line = 0;
+    switch (row.form) {
+        case Form::Utf16:
+            line = add(QStringView(utf16));
+            break;
+        case Form::Utf8:
+            line = add(QUtf8StringView(utf8));
+            break;
+        case Form::Latin1:
+            line = add(QLatin1StringView(row.latin1));
+            break;
+    }
+    QCoreApplication::sendPostedEvents(list.model(), QEvent::MetaCall);
+    EXPECT_EQ(cell(list, line - 1, 0), utf16);
+    EXPECT_EQ(cell(list, line - 1, 1), QString());
+    EXPECT_EQ(cell(list, line - 1, 2), utf16);
+    EXPECT_EQ(cell(list, 0, 2), QStringLiteral("平安银行"));
+    list.selectionModel()->select(list.model()->index(line - 1, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(list.SelectedText(), utf16);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, ListViewTextTest,
+    ::testing::Values(TextRow{"Utf16Ascii", Form::Utf16, nullptr, "600519"},
+                      TextRow{"Utf16Chinese", Form::Utf16, nullptr, "贵州茅台"},
+                      TextRow{"Utf8Ascii", Form::Utf8, nullptr, "GZMT"},
+                      TextRow{"Utf8Chinese", Form::Utf8, nullptr, "万科Ａ"},
+                      TextRow{"Utf8OutsideTheBmp", Form::Utf8, nullptr, "𠀀股"},
+                      TextRow{"Utf8Empty", Form::Utf8, nullptr, ""},
+                      TextRow{"Latin1", Form::Latin1, "caf\xe9", "café"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ListView, ReplacedAndClearedTextsLeaveNoTrace) {
+    platform::ListView list;
+    fill(list, {"600000|PFYH|浦发银行", "000001|PAYH|平安银行"});
+    list.SetSubItem(1, 2, QStringLiteral("浦发"));
+    list.SetSubItem(1, 2, QStringLiteral("浦东发展银行"));
+    QCoreApplication::sendPostedEvents(list.model(), QEvent::MetaCall);
+    EXPECT_EQ(cell(list, 0, 2), QStringLiteral("浦东发展银行"));
+    EXPECT_EQ(cell(list, 1, 0), QStringLiteral("000001"));
+    EXPECT_EQ(cell(list, 1, 2), QStringLiteral("平安银行"));
+    list.Clear();
+    EXPECT_EQ(list.AddItem(QStringLiteral("601318")), 1);
+    QCoreApplication::sendPostedEvents(list.model(), QEvent::MetaCall);
+    ASSERT_EQ(list.model()->rowCount(), 1);
+    EXPECT_EQ(cell(list, 0, 0), QStringLiteral("601318"));
+    EXPECT_EQ(cell(list, 0, 1), QString());
+    EXPECT_EQ(cell(list, 0, 2), QString());
+}
+
+TEST(ListView, ColumnAddedLaterIsEmptyOnEarlierLines) {
+    platform::ListView list;
+    list.AddColumn(QStringLiteral("代码"), 900);
+    list.AddItem(QStringLiteral("600000"));
+    list.AddItem(QStringLiteral("000001"));
+    list.AddColumn(QStringLiteral("名称"), 1200);
+    list.SetSubItem(2, 1, QStringLiteral("平安银行"));
+    QCoreApplication::sendPostedEvents(list.model(), QEvent::MetaCall);
+    ASSERT_EQ(list.model()->rowCount(), 2);
+    EXPECT_EQ(cell(list, 0, 0), QStringLiteral("600000"));
+    EXPECT_EQ(cell(list, 0, 1), QString());
+    EXPECT_EQ(cell(list, 1, 0), QStringLiteral("000001"));
+    EXPECT_EQ(cell(list, 1, 1), QStringLiteral("平安银行"));
+}
+
 struct SelectionRow {
     const char* name;
     int select;  // row selected before the check, -1 for none

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+#include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "platform/basic/runtime_error.h"
 #include "platform/data/connection.h"
+#include "platform/data/data_errors.h"
 #include "platform/data/recordset.h"
+#include "support/write_lock.h"
 #include "tests/platform/makedata_fixture.h"
 
 namespace {
@@ -150,6 +155,80 @@ TEST_F(RecordsetOnDataFile, MalformedQueryThrows) {
           "select  * from pList where pNumber like ?"}) {
         EXPECT_THROW(open(QString::fromUtf8(sql)), platform::RuntimeError) << sql;
     }
+}
+
+struct FailureRow {
+    const char* name;
+    const char* sql;
+    bool locked;  // another writer holds the file
+    long number;
+};
+
+class RecordsetFailureTest : public RecordsetOnDataFile,
+                             public ::testing::WithParamInterface<FailureRow> {};
+
+TEST_P(RecordsetFailureTest, NumberTellsTheCause) {
+    const FailureRow row = GetParam();
+    std::optional<WriteLock> lock;
+    if (row.locked) {
+        ASSERT_TRUE(lock.emplace(data).held());
+    }
+    try {
+        open(QString::fromUtf8(row.sql));
+        FAIL() << "the query ran";
+    } catch (const platform::RuntimeError& error) {
+        EXPECT_EQ(error.number(), row.number) << qPrintable(error.description());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, RecordsetFailureTest,
+    ::testing::Values(FailureRow{"Busy", "select  * from pList where pPY like 'GZ%'", true,
+                                 platform::data::kDatabaseBusy},
+                      FailureRow{"FieldTheTableLacks", "select  * from pList where pCode like '6%'",
+                                 false, platform::data::kFieldUnknown},
+                      FailureRow{"BrokenQuote", "select  * from pList where pName like '平安'%'",
+                                 false, platform::data::kQueryFailed},
+                      FailureRow{"NoSuchTable", "select  * from nothing", false,
+                                 platform::data::kQueryFailed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Values of every length side by side in one result, so that a value that
+// took a neighbour's bytes, or lost its own, shows.
+TEST(RecordsetValues, EveryValueKeepsItsOwnText) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("values.dat"));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "create table pList (pNumber text, pPY text, pName text);"
+                           "insert into pList values ('000001', NULL, '平安银行');"
+                           "insert into pList values ('', '', '');"
+                           "insert into pList values (NULL, 'X', NULL);",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    QList<QStringList> expected = {{"000001", "", "平安银行"}, {"", "", ""}, {"", "X", ""}};
+    for (int i = 0; i < 300; ++i) {
+        const QStringList row = {QString::number(i), QString(i % 17, u'P'),
+                                 QString(i % 5, QChar(0x4E00 + i))};
+        const QByteArray sql = QStringLiteral("insert into pList values ('%1', '%2', '%3')")
+                                   .arg(row[0], row[1], row[2])
+                                   .toUtf8();
+        ASSERT_EQ(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        expected.append(row);
+    }
+    sqlite3_close(db);
+    platform::data::Connection connection;
+    connection.ConnectionString = QStringLiteral("DBQ=") + path + u';';
+    connection.Open();
+    platform::data::Recordset rs;
+    rs.Source = QStringLiteral("select  * from pList");
+    rs.ActiveConnection = &connection;
+    rs.Open();
+    QList<QStringList> read;
+    for (; !rs.EOF_(); rs.MoveNext())
+        read.append({rs.Value(0).toString(), rs.Value(1).toString(), rs.Value(2).toString()});
+    EXPECT_EQ(read, expected);
 }
 
 TEST(RecordsetWithoutConnection, OpenThrows) {
