@@ -65,7 +65,7 @@ void servePages() {
 
 void prepare() {
     static QTemporaryDir folder;
-    platform::SetApplicationFolder(folder.path());
+    platform::basic::SetApplicationFolder(folder.path());
     platform::forms::SetQuitHandler([] {});
     platform::browser::RegisterWebBrowserKind();
     platform::RegisterTabStripKind();

@@ -70,7 +70,7 @@ QString dataFile(int rows) {
 
 Frmmain& mainWindow() {
     static Frmmain* const window = [] {
-        platform::SetApplicationFolder(folder().path());
+        platform::basic::SetApplicationFolder(folder().path());
         platform::forms::SetQuitHandler([] {});
         RegisterAllKinds();
         platform::designer::RegisterKind(

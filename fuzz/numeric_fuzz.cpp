@@ -32,8 +32,8 @@ std::string asCNumber(const QString& text) {
 }
 
 void check(const QString& text) {
-    const bool numeric = platform::IsNumeric(text);
-    if (numeric != platform::IsNumeric(QStringLiteral(" \t") + text + QStringLiteral("\t ")))
+    const bool numeric = platform::basic::IsNumeric(text);
+    if (numeric != platform::basic::IsNumeric(QStringLiteral(" \t") + text + QStringLiteral("\t ")))
         std::abort();
     if (numeric && !readsWhole(asCNumber(text))) std::abort();
     const std::string plain = text.toStdString();

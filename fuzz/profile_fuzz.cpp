@@ -41,7 +41,7 @@ void put(const QByteArray& bytes) {
 // What reading gives for a value as written: the value itself in the ANSI
 // code page, cut to at most 254 bytes.
 QString expectedRead(const QString& value) {
-    return platform::FromAnsi(platform::CutAnsi(platform::ToAnsi(value), 254));
+    return platform::basic::FromAnsi(platform::basic::CutAnsi(platform::basic::ToAnsi(value), 254));
 }
 
 struct Key {
@@ -69,8 +69,8 @@ void checkWrite(const Key& target, const QString& value, const QList<Key>& other
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QList<QByteArray> parts = input.split('\0');
-    const QString name = platform::FromAnsi(parts.value(1).left(40));
-    const QString value = platform::FromAnsi(parts.value(2));
+    const QString name = platform::basic::FromAnsi(parts.value(1).left(40));
+    const QString value = platform::basic::FromAnsi(parts.value(2));
 
     put(input);
     const QList<Key> keys = {{QStringLiteral("Config"), QStringLiteral("RemPwd")},
@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              {QStringLiteral("Config"), name},
                              {name, QStringLiteral("LastID")}};
     for (const Key& key : keys)
-        if (platform::ToAnsi(Read(configFile(), key.section, key.key)).size() > 254) std::abort();
+        if (platform::basic::ToAnsi(Read(configFile(), key.section, key.key)).size() > 254)
+            std::abort();
 
     checkWrite({QStringLiteral("Config"), QStringLiteral("LastID")}, QStringLiteral("600519"),
                {keys[0], keys[1]});

@@ -96,7 +96,7 @@ void Frmmain::Form_Load() {
     Web3->SetSilent(true);
     const QString lastId = Module::ReadIni(QStringLiteral("Config"), QStringLiteral("LastID"),
                                            Module::AppPath() + QStringLiteral("Config.ini"));
-    if (lastId.size() == 6 && platform::IsNumeric(lastId)) Text1->setText(lastId);
+    if (lastId.size() == 6 && platform::basic::IsNumeric(lastId)) Text1->setText(lastId);
     Web3->Navigate(platform::config::MemberUrl() + QStringLiteral("Ads.html"));
     Web1->Navigate(platform::config::IndexHost() + QStringLiteral("/zs/zs.asp"));
     Web2->Navigate(platform::config::PageHost() + QStringLiteral("/new/ggpc/ggts/000001.shtml"));

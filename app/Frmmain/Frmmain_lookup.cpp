@@ -23,7 +23,7 @@ QString trimBlanks(const QString& text) {
 }
 
 // What the user is told when the stock table cannot be read.
-QString lookupFailure(const platform::RuntimeError& error) {
+QString lookupFailure(const platform::basic::RuntimeError& error) {
     switch (error.number()) {
         case platform::data::kDatabaseBusy:
             return QStringLiteral("数据文件正被其他程序使用,请稍后再试！");
@@ -41,9 +41,9 @@ bool Frmmain::CheckZ(const QString& s) const {
     // ASCII is one byte in every ANSI code page: the usual codes and pinyin
     // need no conversion.
     if (std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x80; })) return true;
-    const QByteArray bytes = platform::ToAnsi(s);
+    const QByteArray bytes = platform::basic::ToAnsi(s);
     for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype size = platform::AnsiCharSize(bytes, at);
+        const qsizetype size = platform::basic::AnsiCharSize(bytes, at);
         if (size == 2) return false;
         at += size;
     }
@@ -57,7 +57,7 @@ void Frmmain::Text1_Change() {
         ListView1->hide();
         return;
     }
-    if (platform::IsNumeric(t) && trimmed.size() == 6) {
+    if (platform::basic::IsNumeric(t) && trimmed.size() == 6) {
         ListView1->hide();
         return;
     }
@@ -74,7 +74,7 @@ void Frmmain::Text1_Change() {
 void Frmmain::ListMatches(const QString& t) {
     const QString pattern = QString(t).replace(u'\'', QStringLiteral("''")) + QStringLiteral("%'");
     QString sql;
-    if (platform::IsNumeric(t.left(1)))
+    if (platform::basic::IsNumeric(t.left(1)))
         sql = QStringLiteral("select  * from pList where pNumber like '") + pattern;
     else if (CheckZ(t))
         sql = QStringLiteral("select  * from pList where pPY like '") + pattern;
@@ -93,7 +93,7 @@ void Frmmain::ListMatches(const QString& t) {
             ListView1->SetSubItem(CurItem, 1, rs.Value(ppy));
             ListView1->SetSubItem(CurItem, 2, rs.Value(pname));
         }
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         // The list stays shown and empty, the user learns why, and the window
         // goes on as before.
         ListView1->Clear();

@@ -59,7 +59,7 @@ void Frmmain::FlatCmd1_Click(int Index) {
 
 void Frmmain::XPCommand1_Click() {
     const QString code = Text1->text();
-    if (!(platform::IsNumeric(code) && code.size() == 6)) {
+    if (!(platform::basic::IsNumeric(code) && code.size() == 6)) {
         platform::MsgBox(QStringLiteral("您输入的可能是无效的股票代码,请重新输入！"),
                          platform::vbInformation, QStringLiteral("提示"));
         return;

@@ -22,7 +22,7 @@ QString AppPathOf(const QString& folder) {
 }
 
 QString AppPath() {
-    return AppPathOf(platform::ApplicationFolder());
+    return AppPathOf(platform::basic::ApplicationFolder());
 }
 
 QString ReadIni(const QString& section, const QString& key, const QString& file) {

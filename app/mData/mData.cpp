@@ -23,12 +23,12 @@ void Main() {
         Conn->CommandTimeout = 30;
         Conn->Open();
         platform::Default<FrmLogin>().Show(platform::Form::Modeless);
-    } catch (const platform::RuntimeError& error) {
-        platform::Err().Raise(error);
+    } catch (const platform::basic::RuntimeError& error) {
+        platform::basic::Err().Raise(error);
         ShowErrorInfo();
     } catch (const std::exception& error) {
-        platform::Err().Raise(platform::RuntimeError(440, QStringLiteral("Marlquin"),
-                                                     QString::fromLocal8Bit(error.what())));
+        platform::basic::Err().Raise(platform::basic::RuntimeError(
+            440, QStringLiteral("Marlquin"), QString::fromLocal8Bit(error.what())));
         ShowErrorInfo();
     }
 }
@@ -58,7 +58,7 @@ QString ErrorInfoText(long number, const QString& source, const QString& descrip
 }
 
 void ShowErrorInfo() {
-    platform::ErrObject& err = platform::Err();
+    platform::basic::ErrObject& err = platform::basic::Err();
     if (err.Number == 0) return;
     platform::MsgBox(ErrorInfoText(err.Number, err.Source, err.Description), platform::vbCritical,
                      QStringLiteral("VB 运行时错误"));

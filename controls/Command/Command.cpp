@@ -136,18 +136,18 @@ void Command::PaintFrame(std::int32_t index) {
     // A failing step (no strip to copy from) is passed over.
     try {
         Cls();
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::basic::RuntimeError&) {
     }
     try {
         const double width = FrameWidth();
         const double height = Picture1->Height();
         PaintPicture(Picture1->Picture(), 0, 0, width, height, kFrameOfIndex[index] * width, 0,
                      width, height, raster::SRCCOPY);
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::basic::RuntimeError&) {
     }
     try {
         Redraw();
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::basic::RuntimeError&) {
     }
 }
 
@@ -158,7 +158,7 @@ void Command::SetText(QVariant& Caption, QVariant& /*s*/) {
         SetCurrentX(static_cast<float>((Width() - TextWidth(text)) / 2));
         SetCurrentY(static_cast<float>((Height() - TextHeight(text)) / 2));
         Print(text);
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::basic::RuntimeError&) {
     }
 }
 

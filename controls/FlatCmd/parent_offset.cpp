@@ -17,11 +17,11 @@ raster::POINT ParentOffset(const platform::controlhost::ParentInfo& parent,
     }
     raster::POINT offset;
     ResumeNext([&] {
-        offset.x = static_cast<std::int32_t>(platform::RoundHalfEven(
+        offset.x = static_cast<std::int32_t>(platform::basic::RoundHalfEven(
             platform::controlhost::ConvertScale(sx, parent.ScaleMode, ownScaleMode)));
     });
     ResumeNext([&] {
-        offset.y = static_cast<std::int32_t>(platform::RoundHalfEven(
+        offset.y = static_cast<std::int32_t>(platform::basic::RoundHalfEven(
             platform::controlhost::ConvertScale(sy, parent.ScaleMode, ownScaleMode)));
     });
     return offset;

@@ -11,7 +11,7 @@ template <class Step>
 void ResumeNext(Step&& step) {
     try {
         step();
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::basic::RuntimeError&) {
     }
 }
 

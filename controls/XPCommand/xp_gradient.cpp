@@ -9,7 +9,7 @@ float GradientStep(int depth, int height) {
 }
 
 int GradientAmount(float step, int line) {
-    return static_cast<int>(platform::RoundHalfEven(-static_cast<double>(step) * line));
+    return static_cast<int>(platform::basic::RoundHalfEven(-static_cast<double>(step) * line));
 }
 
 }  // namespace controls

@@ -24,8 +24,8 @@ void XPCommand::PaintButton() {
     in.g_Hover = g_Hover;
     in.g_HasFocus = g_HasFocus;
     controls::PaintButton(LineSurface(), in,
-                          static_cast<int>(platform::RoundHalfEven(ScaleWidth())),
-                          static_cast<int>(platform::RoundHalfEven(ScaleHeight())));
+                          static_cast<int>(platform::basic::RoundHalfEven(ScaleWidth())),
+                          static_cast<int>(platform::basic::RoundHalfEven(ScaleHeight())));
 }
 
 void XPCommand::changeEvent(QEvent* event) {

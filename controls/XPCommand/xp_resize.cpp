@@ -16,8 +16,8 @@ constexpr double kGrownTwips = 150;
 void XPCommand::UserControl_Resize() {
     if (ScaleWidth() < kMinimumPixels) SetWidth(kGrownTwips);
     if (ScaleHeight() < kMinimumPixels) SetHeight(kGrownTwips);
-    W_ = static_cast<int>(platform::RoundHalfEven(ScaleWidth()));
-    H_ = static_cast<int>(platform::RoundHalfEven(ScaleHeight()));
+    W_ = static_cast<int>(platform::basic::RoundHalfEven(ScaleWidth()));
+    H_ = static_cast<int>(platform::basic::RoundHalfEven(ScaleHeight()));
     MakeRoundRegion();
     Refresh();
 }

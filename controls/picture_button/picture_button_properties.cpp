@@ -70,9 +70,9 @@ void PictureButton::SetPicture(raster::PicturePtr New_Picture) {
         originalPicSizeW_ = kLarge;
         originalPicSizeH_ = kLarge;
     } else {
-        originalPicSizeW_ = static_cast<std::int32_t>(
-            platform::RoundHalfEven(ScaleX(g_Picture->Width(), platform::controlhost::vbHimetric)));
-        originalPicSizeH_ = static_cast<std::int32_t>(platform::RoundHalfEven(
+        originalPicSizeW_ = static_cast<std::int32_t>(platform::basic::RoundHalfEven(
+            ScaleX(g_Picture->Width(), platform::controlhost::vbHimetric)));
+        originalPicSizeH_ = static_cast<std::int32_t>(platform::basic::RoundHalfEven(
             ScaleY(g_Picture->Height(), platform::controlhost::vbHimetric)));
     }
     PropertyChanged(QStringLiteral("Picture"));

@@ -92,7 +92,7 @@ void Placement::CalcCaptionRect(const PlacementInputs& in, PlacementSurface& sur
     g_TextParams.iTabLength = 1;
     g_TextParams.iLeftMargin = 1;
     g_TextParams.iRightMargin = 1;
-    raster::DrawTextExA(surface.hDC(), platform::ToAnsi(in.Caption),
+    raster::DrawTextExA(surface.hDC(), platform::basic::ToAnsi(in.Caption),
                         static_cast<int>(in.Caption.length()), &g_CaptionRect, kMeasureFormat,
                         &g_TextParams);
     const raster::RECT& c = g_ContentRect;

@@ -27,7 +27,7 @@ std::int32_t Sub32(std::int64_t a, std::int64_t b) {
 
 std::int32_t Round32(double value) {
     if (!(value > -2147483649.0 && value < 2147483648.0)) throw platform::controlhost::Overflow();
-    return Narrow(platform::RoundHalfEven(value));
+    return Narrow(platform::basic::RoundHalfEven(value));
 }
 
 std::int32_t Centre32(std::int32_t start, std::int32_t extent, std::int32_t size) {

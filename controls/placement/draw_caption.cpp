@@ -28,7 +28,7 @@ void Placement::DrawCaption(const PlacementInputs& in, PlacementSurface& surface
     raster::RECT r = g_CaptionRect;
     if (in.g_Pressed)
         r = raster::RECT{Add32(r.left, 1), Add32(r.top, 1), Add32(r.right, 1), Add32(r.bottom, 1)};
-    const QByteArray text = platform::ToAnsi(in.Caption);
+    const QByteArray text = platform::basic::ToAnsi(in.Caption);
     const int count = static_cast<int>(in.Caption.length());
     if (in.Enabled) {
         raster::DrawTextExA(surface.hDC(), text, count, &r, kDrawFormat, &g_TextParams);

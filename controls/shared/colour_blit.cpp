@@ -12,7 +12,8 @@ namespace {
 constexpr long kOverflow = 6;
 
 [[noreturn]] void RaiseOverflow() {
-    throw platform::RuntimeError(kOverflow, QStringLiteral("Marlquin"), QStringLiteral("溢出"));
+    throw platform::basic::RuntimeError(kOverflow, QStringLiteral("Marlquin"),
+                                        QStringLiteral("溢出"));
 }
 
 // A value that must fit a signed integer of the given type, else overflow.

@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace platform {
+namespace platform::basic {
 namespace {
 
 bool isTrailByte(char byte) {
@@ -58,4 +58,4 @@ QByteArray CutAnsi(QByteArrayView bytes, qsizetype maxBytes) {
     return bytes.first(end).toByteArray();
 }
 
-}  // namespace platform
+}  // namespace platform::basic

@@ -4,7 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace platform {
+namespace platform::basic {
 
 // The ANSI code page of the program's texts: GBK (CP936). Characters that GBK
 // lacks become "?"; bytes that are no GBK character become U+FFFD or the
@@ -28,4 +28,4 @@ qsizetype AnsiCharSize(QByteArrayView bytes, qsizetype at);
 // inside a double-byte character.
 QByteArray CutAnsi(QByteArrayView bytes, qsizetype maxBytes);
 
-}  // namespace platform
+}  // namespace platform::basic

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace platform {
+namespace platform::basic {
 namespace {
 
 QString& overridden() {
@@ -20,4 +20,4 @@ void SetApplicationFolder(const QString& folder) {
     overridden() = folder;
 }
 
-}  // namespace platform
+}  // namespace platform::basic

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-namespace platform {
+namespace platform::basic {
 namespace {
 
 // A Double reaches up to about 1.8 times ten to this power.
@@ -105,4 +105,4 @@ bool IsNumeric(const QString& text) {
     return at == view.size() && fitsDouble(number);
 }
 
-}  // namespace platform
+}  // namespace platform::basic

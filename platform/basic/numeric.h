@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform::basic {
 
 // The BASIC runtime's general numeric test: true when the whole text is one
 // number. Allowed: blanks (spaces, tabs) before and after, one sign in front,
@@ -14,4 +14,4 @@ namespace platform {
 // do a trailing sign, parentheses and a blank between sign and digits.
 bool IsNumeric(const QString& text);
 
-}  // namespace platform
+}  // namespace platform::basic

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace platform {
+namespace platform::basic {
 
 long long RoundHalfEven(double value) {
     using Limits = std::numeric_limits<long long>;
@@ -18,4 +18,4 @@ long long RoundHalfEven(double value) {
     return static_cast<long long>(below) + (up ? 1 : 0);
 }
 
-}  // namespace platform
+}  // namespace platform::basic

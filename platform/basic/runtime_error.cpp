@@ -1,6 +1,6 @@
 #include "platform/basic/runtime_error.h"
 
-namespace platform {
+namespace platform::basic {
 
 RuntimeError::RuntimeError(long number, QString source, QString description)
     : std::runtime_error(description.toStdString()),
@@ -25,4 +25,4 @@ ErrObject& Err() {
     return err;
 }
 
-}  // namespace platform
+}  // namespace platform::basic

@@ -3,7 +3,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace platform {
+namespace platform::basic {
 
 // A BASIC run-time error: a number, the source that raised it and a description.
 class RuntimeError : public std::runtime_error {
@@ -33,4 +33,4 @@ public:
 
 ErrObject& Err();
 
-}  // namespace platform
+}  // namespace platform::basic

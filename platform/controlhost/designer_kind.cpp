@@ -29,7 +29,7 @@ void PlaceFromSpec(UserControl& control, const designer::ControlSpec& design) {
         control.SetCancel(ToBoolean(on));
 }
 
-void ReportBadInstance(const designer::ControlSpec& design, const RuntimeError& error) {
+void ReportBadInstance(const designer::ControlSpec& design, const basic::RuntimeError& error) {
     qWarning("%s", qPrintable(QStringLiteral("控件 %1 的属性无法读取：%2（错误 %3）")
                                   .arg(design.name, error.description())
                                   .arg(error.number())));

@@ -17,7 +17,7 @@ void PlaceFromSpec(UserControl& control, const designer::ControlSpec& design);
 
 // Reports a stored instance that could not be loaded; the window opens
 // without it.
-void ReportBadInstance(const designer::ControlSpec& design, const RuntimeError& error);
+void ReportBadInstance(const designer::ControlSpec& design, const basic::RuntimeError& error);
 
 // Registers a user control class as a designer-data kind: each instance is
 // created, placed and loaded from its stored bag.
@@ -28,7 +28,7 @@ void RegisterUserControlKind(const QString& kind) {
         try {
             PlaceFromSpec(*control, design);
             control->Load(PropertyBag(design.bag));
-        } catch (const RuntimeError& error) {
+        } catch (const basic::RuntimeError& error) {
             ReportBadInstance(design, error);
             delete control;
             return static_cast<QWidget*>(nullptr);

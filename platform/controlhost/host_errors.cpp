@@ -3,28 +3,28 @@
 namespace platform::controlhost {
 namespace {
 
-RuntimeError Make(long number, const char* description) {
-    return RuntimeError(number, QStringLiteral("Marlquin"), QString::fromUtf8(description));
+basic::RuntimeError Make(long number, const char* description) {
+    return basic::RuntimeError(number, QStringLiteral("Marlquin"), QString::fromUtf8(description));
 }
 
 }  // namespace
 
-RuntimeError Overflow() {
+basic::RuntimeError Overflow() {
     return Make(6, "溢出");
 }
-RuntimeError SubscriptOutOfRange() {
+basic::RuntimeError SubscriptOutOfRange() {
     return Make(9, "下标越界");
 }
-RuntimeError TypeMismatch() {
+basic::RuntimeError TypeMismatch() {
     return Make(13, "类型不匹配");
 }
-RuntimeError InvalidProcedureCall() {
+basic::RuntimeError InvalidProcedureCall() {
     return Make(5, "无效的过程调用或参数");
 }
-RuntimeError ObjectNotSet() {
+basic::RuntimeError ObjectNotSet() {
     return Make(91, "对象变量或 With 块变量未设置");
 }
-RuntimeError InvalidPicture() {
+basic::RuntimeError InvalidPicture() {
     return Make(481, "无效图片");
 }
 

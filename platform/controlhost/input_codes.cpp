@@ -56,7 +56,7 @@ std::int16_t KeyCodeOf(int qtKey) {
 
 std::int16_t KeyAsciiOf(const QString& text) {
     if (text.isEmpty()) return 0;
-    const QByteArray bytes = ToAnsi(text.left(1));
+    const QByteArray bytes = basic::ToAnsi(text.left(1));
     if (bytes.size() == 1) return static_cast<unsigned char>(bytes[0]);
     if (bytes.size() == 2)
         return static_cast<std::int16_t>((static_cast<unsigned char>(bytes[0]) << 8) |

@@ -30,7 +30,7 @@ double ConvertScale(double value, std::int16_t from, std::int16_t to) {
 }
 
 int ToPixels(double value, std::int16_t mode) {
-    return static_cast<int>(RoundHalfEven(ConvertScale(value, mode, vbPixels)));
+    return static_cast<int>(basic::RoundHalfEven(ConvertScale(value, mode, vbPixels)));
 }
 
 }  // namespace platform::controlhost

@@ -84,7 +84,8 @@ void StdFont::SetCharset(std::int16_t charset) {
 
 QFont StdFont::ToQFont() const {
     QFont font(name_);
-    font.setPixelSize(std::max<int>(1, static_cast<int>(RoundHalfEven(size_ * 96.0 / 72.0))));
+    font.setPixelSize(
+        std::max<int>(1, static_cast<int>(basic::RoundHalfEven(size_ * 96.0 / 72.0))));
     font.setBold(Bold());
     font.setItalic(italic_);
     font.setUnderline(underline_);

@@ -24,7 +24,7 @@ QStringList LinesOf(const QString& text) {
 }
 
 int Rounded(double value) {
-    return static_cast<int>(RoundHalfEven(value));
+    return static_cast<int>(basic::RoundHalfEven(value));
 }
 
 }  // namespace

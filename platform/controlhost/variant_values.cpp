@@ -59,7 +59,7 @@ T ToWhole(const QVariant& value) {
     if (!(number > std::numeric_limits<T>::min() - 1.0 &&
           number < std::numeric_limits<T>::max() + 1.0))
         throw Overflow();
-    const long long rounded = RoundHalfEven(number);
+    const long long rounded = basic::RoundHalfEven(number);
     if (rounded < std::numeric_limits<T>::min() || rounded > std::numeric_limits<T>::max())
         throw Overflow();
     return static_cast<T>(rounded);

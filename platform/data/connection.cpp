@@ -16,7 +16,7 @@ namespace {
 const QString kDriver = QStringLiteral("[Microsoft][ODBC Microsoft Access Driver] ");
 
 [[noreturn]] void fail(const QString& description, long number = kOpenFailed) {
-    throw RuntimeError(number, ProviderSource(), kDriver + description);
+    throw basic::RuntimeError(number, ProviderSource(), kDriver + description);
 }
 
 QString nextName() {

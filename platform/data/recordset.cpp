@@ -14,21 +14,21 @@ namespace {
     const QString message = QString::fromUtf8(sqlite3_errmsg(db));
     const int primary = result & 0xff;
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        throw RuntimeError(kDatabaseBusy, ProviderSource(), message);
+        throw basic::RuntimeError(kDatabaseBusy, ProviderSource(), message);
     // SQLite's own wording for a field the table lacks.
     if (message.startsWith(QLatin1String("no such column")))
-        throw RuntimeError(kFieldUnknown, ProviderSource(), message);
-    throw RuntimeError(kQueryFailed, ProviderSource(), message);
+        throw basic::RuntimeError(kFieldUnknown, ProviderSource(), message);
+    throw basic::RuntimeError(kQueryFailed, ProviderSource(), message);
 }
 
 [[noreturn]] void itemNotFound() {
-    throw RuntimeError(kItemNotFound, RecordsetSource(),
-                       QStringLiteral("在对应所需名称或序数的集合中，未找到项目。"));
+    throw basic::RuntimeError(kItemNotFound, RecordsetSource(),
+                              QStringLiteral("在对应所需名称或序数的集合中，未找到项目。"));
 }
 
 [[noreturn]] void noConnection() {
-    throw RuntimeError(kNoConnection, RecordsetSource(),
-                       QStringLiteral("连接无法用于执行此操作。"));
+    throw basic::RuntimeError(kNoConnection, RecordsetSource(),
+                              QStringLiteral("连接无法用于执行此操作。"));
 }
 
 void bindAll(sqlite3_stmt* statement, const QVariantList& parameters) {
@@ -65,8 +65,8 @@ void Recordset::Open() {
     row_ = 0;
     if (raw == nullptr) return;  // nothing but blanks or a comment
     if (sqlite3_bind_parameter_count(raw) != Parameters.size())
-        throw RuntimeError(kQueryFailed, ProviderSource(),
-                           QStringLiteral("参数个数与查询中的参数标记不符。"));
+        throw basic::RuntimeError(kQueryFailed, ProviderSource(),
+                                  QStringLiteral("参数个数与查询中的参数标记不符。"));
     bindAll(raw, Parameters);
     const int count = sqlite3_column_count(raw);
     for (int i = 0; i < count; ++i)

@@ -112,7 +112,7 @@ QTimer* Layout::timer(const QString& name) const {
 }
 
 int PixelsOf(int twips) {
-    return static_cast<int>(RoundHalfEven(twips / double(kTwipsPerPixel)));
+    return static_cast<int>(basic::RoundHalfEven(twips / double(kTwipsPerPixel)));
 }
 
 QRect PixelsOf(const QRect& twips) {

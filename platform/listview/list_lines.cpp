@@ -63,7 +63,7 @@ int ListLines::Append(QAnyStringView text) {
 
 void ListLines::SetText(int line, int column, QAnyStringView text) {
     if (line < 0 || line >= Count() || column < 0 || column >= width())
-        throw RuntimeError(380, QStringLiteral("ListView"), QStringLiteral("无效属性值"));
+        throw basic::RuntimeError(380, QStringLiteral("ListView"), QStringLiteral("无效属性值"));
     cells_[line * width() + column] = store(text);
     if (line < published_) emit dataChanged(index(line, column), index(line, column));
 }

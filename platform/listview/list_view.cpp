@@ -12,7 +12,7 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 
 int pixelsOf(double twips) {
-    return static_cast<int>(RoundHalfEven(twips / kTwipsPerPixel));
+    return static_cast<int>(basic::RoundHalfEven(twips / kTwipsPerPixel));
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ HttpAnswer fetchFromNetwork(const QUrl& url) {
     const QNetworkReply::NetworkError error = reply->error();
     const bool hasStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
     if (error != QNetworkReply::NoError && !(hasStatus && isHttpStatusError(error))) return {};
-    return {true, FromAnsi(body.bytes())};
+    return {true, basic::FromAnsi(body.bytes())};
 }
 
 HttpGetHandler& handler() {

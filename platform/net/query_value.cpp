@@ -5,7 +5,7 @@
 namespace platform::net {
 
 QByteArray QueryValue(const QString& text) {
-    return ToAnsi(text).toPercentEncoding();
+    return basic::ToAnsi(text).toPercentEncoding();
 }
 
 }  // namespace platform::net

@@ -43,7 +43,7 @@ QString Read(const QString& file, const QString& section, const QString& key, in
     if (bufferSize <= 1 || file.isEmpty()) return {};
     const std::optional<QByteArray> text = readRegularFile(file);
     if (!text) return {};
-    return FromAnsi(CutAnsi(StoredValue(*text, section, key), bufferSize - 1));
+    return basic::FromAnsi(basic::CutAnsi(StoredValue(*text, section, key), bufferSize - 1));
 }
 
 bool Write(const QString& file, const QString& section, const QString& key, const QString& value) {
@@ -64,7 +64,7 @@ bool WriteAll(const QString& file, const QList<Entry>& entries) {
 }
 
 bool FitsBuffer(const QString& value, int bufferSize) {
-    return ToAnsi(value).size() <= bufferSize - 1;
+    return basic::ToAnsi(value).size() <= bufferSize - 1;
 }
 
 }  // namespace platform::profile

@@ -12,7 +12,7 @@ bool isBlank(char c) {
 // The position of a byte that stands on its own, not as the second byte of a
 // double-byte character (whose trail byte may equal "]").
 qsizetype findSingleByte(QByteArrayView bytes, char wanted, qsizetype from) {
-    for (qsizetype at = from; at < bytes.size(); at += AnsiCharSize(bytes, at))
+    for (qsizetype at = from; at < bytes.size(); at += basic::AnsiCharSize(bytes, at))
         if (bytes[at] == wanted) return at;
     return -1;
 }

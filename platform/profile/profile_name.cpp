@@ -25,8 +25,9 @@ bool sameAsciiIgnoringCase(QByteArrayView a, QByteArrayView b) {
 
 }  // namespace
 
-ProfileName::ProfileName(const QString& name) : ansi_(TrimBlanks(ToAnsi(name)).toByteArray()) {
-    text_ = FromAnsi(ansi_);
+ProfileName::ProfileName(const QString& name)
+    : ansi_(TrimBlanks(basic::ToAnsi(name)).toByteArray()) {
+    text_ = basic::FromAnsi(ansi_);
     ascii_ = isAscii(ansi_);
 }
 
@@ -35,7 +36,7 @@ bool ProfileName::Matches(QByteArrayView stored) const {
     // plain ASCII name can only match plain ASCII bytes; this keeps long files fast.
     if (ascii_ && isAscii(stored)) return sameAsciiIgnoringCase(stored, ansi_);
     if (ascii_) return false;
-    return FromAnsi(stored).compare(text_, Qt::CaseInsensitive) == 0;
+    return basic::FromAnsi(stored).compare(text_, Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace platform::profile

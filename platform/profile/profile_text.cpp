@@ -69,7 +69,7 @@ QByteArray WithValue(QByteArrayView text, const QString& section, const QString&
     const ProfileName keyName(key);
     const Split split = splitMark(text);
     const Location found = locate(split.lines, sectionName, keyName);
-    const QByteArray keyLine = keyName.ansi() + '=' + ValueText(ToAnsi(value));
+    const QByteArray keyLine = keyName.ansi() + '=' + ValueText(basic::ToAnsi(value));
 
     QByteArray out;
     out.reserve(text.size() + keyLine.size() + sectionName.ansi().size() + 8);
@@ -89,7 +89,7 @@ QByteArray WithValue(QByteArrayView text, const QString& section, const QString&
 bool CanStore(const QString& section, const QString& key, const QString& value) {
     if (hasLineBreaker(section) || hasLineBreaker(key) || hasLineBreaker(value)) return false;
     if (section.contains(u']') || key.contains(u'=')) return false;
-    return !TrimBlanks(ToAnsi(key)).startsWith('[');
+    return !TrimBlanks(basic::ToAnsi(key)).startsWith('[');
 }
 
 }  // namespace platform::profile

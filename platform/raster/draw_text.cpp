@@ -254,7 +254,7 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     if (params) params->uiLengthDrawn = static_cast<unsigned>(bytes.size());
     const QFont font = DrawingFont(object->font);
     const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
-    const detail::PrefixedText shown = ShownText(platform::FromAnsi(bytes), format);
+    const detail::PrefixedText shown = ShownText(platform::basic::FromAnsi(bytes), format);
     Layout& layout = LaidOut(shown.text, font, format, width);
     const std::vector<Line>& lines = layout.lines;
     const int height = QFontMetrics(font).height() * int(lines.size());

@@ -18,7 +18,7 @@ constexpr int kPixelsPerInch = 96;
 
 int PixelsToHimetric(int pixels) {
     return static_cast<int>(
-        platform::RoundHalfEven(double(pixels) * kHimetricPerInch / kPixelsPerInch));
+        platform::basic::RoundHalfEven(double(pixels) * kHimetricPerInch / kPixelsPerInch));
 }
 
 Picture::~Picture() {

@@ -18,7 +18,7 @@ using namespace platform::windows;
 QString tipText(const NotifyIconDataA& data) {
     const char* end = static_cast<const char*>(std::memchr(data.szTip, 0, sizeof data.szTip));
     const qsizetype length = end == nullptr ? sizeof data.szTip : end - data.szTip;
-    return FromAnsi(QByteArray(data.szTip, length));
+    return basic::FromAnsi(QByteArray(data.szTip, length));
 }
 
 // Deleted later: the icon may be removed while one of its own mouse events is

@@ -47,7 +47,7 @@ static_assert(offsetof(NotifyIconDataA, guidItem) == 488);
 // cut to the field's length or padded with blanks to it.
 template <std::size_t N>
 void AssignFixedString(char (&field)[N], const QString& text) {
-    const QByteArray bytes = ToAnsi(text);
+    const QByteArray bytes = basic::ToAnsi(text);
     const std::size_t used = std::min<std::size_t>(N, static_cast<std::size_t>(bytes.size()));
     std::memcpy(field, bytes.constData(), used);
     std::memset(field + used, ' ', N - used);

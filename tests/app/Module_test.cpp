@@ -23,9 +23,9 @@ class AppPathTest : public ::testing::TestWithParam<AppPathCase> {};
 
 TEST_P(AppPathTest, EndsInExactlyOneSeparator) {
     EXPECT_EQ(Module::AppPathOf(GetParam().folder), QString(GetParam().path));
-    platform::SetApplicationFolder(GetParam().folder);
+    platform::basic::SetApplicationFolder(GetParam().folder);
     EXPECT_EQ(Module::AppPath(), QString(GetParam().path));
-    platform::SetApplicationFolder(QString());
+    platform::basic::SetApplicationFolder(QString());
 }
 
 const AppPathCase kAppPaths[] = {

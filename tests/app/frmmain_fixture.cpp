@@ -16,8 +16,8 @@ void MainWindowTest::SetUp() {
     qputenv("MARLQUIN_SITE_DOMAIN", kSiteDomain.toUtf8());
     qputenv("MARLQUIN_MEMBER_URL", kMemberUrl.toUtf8());
     qputenv("MARLQUIN_HOME_PAGE", kHomePage.toUtf8());
-    oldFolder_ = platform::ApplicationFolder();
-    platform::SetApplicationFolder(dir.path());
+    oldFolder_ = platform::basic::ApplicationFolder();
+    platform::basic::SetApplicationFolder(dir.path());
     RegisterFakePaneKind();
     platform::RegisterTabStripKind();
     platform::RegisterListViewKind();
@@ -47,7 +47,7 @@ void MainWindowTest::TearDown() {
     platform::shell::SetOpenUrlHandler(oldOpen_);
     platform::forms::SetModalRunner(oldModal_);
     platform::forms::SetQuitHandler(oldQuit_);
-    platform::SetApplicationFolder(oldFolder_);
+    platform::basic::SetApplicationFolder(oldFolder_);
     CurrentUser = oldUser_;
 }
 

@@ -33,7 +33,7 @@ void LoginTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     oldMemberUrl_ = qgetenv("MARLQUIN_MEMBER_URL");
     qputenv("MARLQUIN_MEMBER_URL", kLoginMemberUrl);
-    platform::SetApplicationFolder(dir_.path());
+    platform::basic::SetApplicationFolder(dir_.path());
     oldBoxes_ =
         platform::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
             ShownBox box;
@@ -66,7 +66,7 @@ void LoginTest::TearDown() {
     platform::forms::SetQuitHandler(oldQuit_);
     platform::shell::SetOpenUrlHandler(oldOpen_);
     platform::SetMsgBoxHandler(oldBoxes_);
-    platform::SetApplicationFolder(QString());
+    platform::basic::SetApplicationFolder(QString());
     qputenv("MARLQUIN_MEMBER_URL", oldMemberUrl_);
 }
 
@@ -78,7 +78,7 @@ void LoginTest::WriteConfig(const QString& text) {
     QFile file(ConfigPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // The settings file is in the ANSI code page.
-    file.write(platform::ToAnsi(text));
+    file.write(platform::basic::ToAnsi(text));
 }
 
 QString LoginTest::Ini(const QString& section, const QString& key) const {

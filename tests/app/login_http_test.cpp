@@ -44,7 +44,7 @@ const GetCase kGetCases[] = {
     {"Empty", RawHttpServer::Mode::Answer, 200, "", true, ""},
     {"NotFoundStillAnswers", RawHttpServer::Mode::Answer, 404, "Err", true, "Err"},
     {"ServerErrorStillAnswers", RawHttpServer::Mode::Answer, 500, "Err2", true, "Err2"},
-    {"ChineseBody", RawHttpServer::Mode::Answer, 200, platform::ToAnsi("用户不存在"), true,
+    {"ChineseBody", RawHttpServer::Mode::Answer, 200, platform::basic::ToAnsi("用户不存在"), true,
      "用户不存在"},
     {"Silent", RawHttpServer::Mode::Silent, 0, "", false, ""},
     {"HangsUp", RawHttpServer::Mode::HangUp, 0, "", false, ""},

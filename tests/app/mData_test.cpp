@@ -44,9 +44,9 @@ const QStringList kStockTable = {
 class MainTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform::SetApplicationFolder(folder_.path());
+        platform::basic::SetApplicationFolder(folder_.path());
         previousQuit_ = platform::forms::SetQuitHandler([this] { ++quits_; });
-        platform::Err().Clear();
+        platform::basic::Err().Clear();
     }
 
     void TearDown() override {
@@ -54,7 +54,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         mData::CloseConnection();
         platform::forms::SetQuitHandler(previousQuit_);
-        platform::SetApplicationFolder(QString());
+        platform::basic::SetApplicationFolder(QString());
     }
 
     QString dataFile() const { return folder_.filePath(QStringLiteral("Data.dat")); }
@@ -106,7 +106,7 @@ TEST_P(MainFailureTest, OneCriticalBoxAndNoWindow) {
     EXPECT_GT(lines[3].size(), QStringLiteral("Description: ").size());
 
     EXPECT_EQ(platform::forms::Count(), 0);
-    EXPECT_EQ(platform::Err().Number, 0) << "the error is cleared";
+    EXPECT_EQ(platform::basic::Err().Number, 0) << "the error is cleared";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MainFailureTest,
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Start, CloseConnectionTest, ::testing::Bool(),
 TEST_F(MainTest, FolderWithSemicolonsOpensItsOwnDataFile) {
     const QString folder = folder_.filePath(QStringLiteral("股票;工具;v2"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    platform::SetApplicationFolder(folder);
+    platform::basic::SetApplicationFolder(folder);
     makeDatabase(folder + QStringLiteral("/Data.dat"), kStockTable);
     mData::Main();
 
@@ -230,10 +230,10 @@ class ShowErrorInfoTest : public ::testing::TestWithParam<ErrorInfoCase> {};
 TEST_P(ShowErrorInfoTest, ReportsThePendingError) {
     const ErrorInfoCase& c = GetParam();
     MsgBoxRecorder boxes;
-    platform::Err().Clear();
+    platform::basic::Err().Clear();
     if (c.number != 0)
-        platform::Err().Raise(platform::RuntimeError(c.number, QString::fromUtf8(c.source),
-                                                     QString::fromUtf8(c.description)));
+        platform::basic::Err().Raise(platform::basic::RuntimeError(
+            c.number, QString::fromUtf8(c.source), QString::fromUtf8(c.description)));
     mData::ShowErrorInfo();
 
     if (c.text == nullptr) {
@@ -244,8 +244,8 @@ TEST_P(ShowErrorInfoTest, ReportsThePendingError) {
     EXPECT_EQ(boxes.boxes().front().prompt, QString::fromUtf8(c.text));
     EXPECT_EQ(boxes.boxes().front().style, 16);
     EXPECT_EQ(boxes.boxes().front().title, QStringLiteral("VB 运行时错误"));
-    EXPECT_EQ(platform::Err().Number, 0);
-    EXPECT_TRUE(platform::Err().Description.isEmpty());
+    EXPECT_EQ(platform::basic::Err().Number, 0);
+    EXPECT_TRUE(platform::basic::Err().Description.isEmpty());
 }
 
 const ErrorInfoCase kErrors[] = {

@@ -114,8 +114,8 @@ QString LoggedRequest::QueryValue(const QString& key) const {
         pair.replace('+', ' ');
         const qsizetype equals = pair.indexOf('=');
         const QByteArray name = QByteArray::fromPercentEncoding(pair.left(equals));
-        if (equals >= 0 && platform::FromAnsi(name) == key)
-            return platform::FromAnsi(QByteArray::fromPercentEncoding(pair.mid(equals + 1)));
+        if (equals >= 0 && platform::basic::FromAnsi(name) == key)
+            return platform::basic::FromAnsi(QByteArray::fromPercentEncoding(pair.mid(equals + 1)));
     }
     return {};
 }
@@ -267,5 +267,5 @@ RawResponse RawGet(int port, const QByteArray& target, int timeoutMs) {
 }
 
 QByteArray GbkPercent(const QString& text) {
-    return platform::ToAnsi(text).toPercentEncoding();
+    return platform::basic::ToAnsi(text).toPercentEncoding();
 }

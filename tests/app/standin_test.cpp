@@ -220,7 +220,8 @@ TEST_F(StandinServer, LogsEveryRequestInOrderWithItsTime) {
 
 TEST_F(StandinServer, LogKeepsRawBytesPrintable) {
     // The original client sent names unescaped: raw GBK bytes in the target.
-    const QByteArray raw = "/velmora/login.asp?u=" + platform::ToAnsi("张三") + "&p=zhang123";
+    const QByteArray raw =
+        "/velmora/login.asp?u=" + platform::basic::ToAnsi("张三") + "&p=zhang123";
     EXPECT_EQ(login(raw.mid(raw.indexOf('?') + 1)).body, "OK");
     const QList<LoggedRequest> logged = standin->Requests();
     ASSERT_EQ(logged.size(), 1);

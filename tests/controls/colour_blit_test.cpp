@@ -70,7 +70,7 @@ TEST(ShiftColor, OverflowRaisesRunTimeErrorSix) {
         try {
             ShiftColor(RGB(255, 255, 255), amount);
             ADD_FAILURE() << amount;
-        } catch (const platform::RuntimeError& error) {
+        } catch (const platform::basic::RuntimeError& error) {
             EXPECT_EQ(error.number(), 6);
         }
     }
@@ -228,7 +228,7 @@ TEST(BlitTransparent, SizesBeyondSixteenBitsOverflowBeforeAnyContext) {
         try {
             BlitTransparent(canvas.dc(), canvas.dc(), canvas.dc(), 0, 0, right, bottom, 0, 0, 0);
             ADD_FAILURE();
-        } catch (const platform::RuntimeError& error) {
+        } catch (const platform::basic::RuntimeError& error) {
             EXPECT_EQ(error.number(), 6);
         }
     }

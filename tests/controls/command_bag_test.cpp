@@ -117,7 +117,7 @@ TEST(CommandLoad, UnreadablePictureIsAnInvalidPictureError) {
     try {
         command.Load(PropertyBag(QVariantMap{{"Picture", ":/images/Command/none.bmp"}}));
         FAIL() << "no error";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), 481);
     }
 }

@@ -70,8 +70,8 @@ TEST_P(CommandFace, ShowsTheFrameOfItsState) {
     w.command->ShowFlags(c.pressed, c.hover);
 
     const double frameWidth = static_cast<double>(strip.width()) / (c.check ? 6 : 4);
-    const int width = static_cast<int>(platform::RoundHalfEven(frameWidth));
-    const int left = static_cast<int>(platform::RoundHalfEven(c.frame * frameWidth));
+    const int width = static_cast<int>(platform::basic::RoundHalfEven(frameWidth));
+    const int left = static_cast<int>(platform::basic::RoundHalfEven(c.frame * frameWidth));
     const QImage expected = strip.copy(left, 0, width, 17);
     EXPECT_EQ(w.command->size(), QSize(width, 17));
     EXPECT_EQ(Face(*w.command), expected);
@@ -186,7 +186,7 @@ TEST(CommandPrintB, IndexThatIsNoNumberIsATypeMismatch) {
     try {
         w.command->PrintB(index);
         FAIL() << "no error";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), 13);
     }
 }

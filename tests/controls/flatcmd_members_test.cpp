@@ -32,7 +32,7 @@ TEST(FlatCmdMembers, MousePointerOutside16BitsIsRefused) {
         try {
             on.control->SetMousePointer(value);
             ADD_FAILURE() << value << " accepted";
-        } catch (const platform::RuntimeError& error) {
+        } catch (const platform::basic::RuntimeError& error) {
             EXPECT_EQ(error.number(), 6) << value;
         }
         EXPECT_EQ(on.control->MousePointer(), 2);
@@ -146,7 +146,7 @@ TEST(FlatCmdMembers, FontCopiesSixAttributes) {
     EXPECT_EQ(c.Font()->Charset(), 134);
     EXPECT_GE(c.refreshes, before + 4) << "one repaint per change notification";
     EXPECT_TRUE(c.ChangedProperties().contains("Font"));
-    EXPECT_THROW(c.SetFont(nullptr), platform::RuntimeError);
+    EXPECT_THROW(c.SetFont(nullptr), platform::basic::RuntimeError);
 }
 
 // --- the colour probe ------------------------------------------------------------------

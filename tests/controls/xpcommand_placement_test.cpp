@@ -119,7 +119,7 @@ TEST(PlacementLayout, ArithmeticBeyondThirtyTwoBitsIsAnOverflowError) {
     try {
         placement.CalcLayout(in, surface);
         FAIL() << "no error";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), 6);
     }
 }
@@ -130,7 +130,7 @@ int MeasuredWidth(ImageSurface& surface, const QString& text) {
     RECT r{0, 0, 1000, 100};
     raster::DRAWTEXTPARAMS params;
     params.iTabLength = params.iLeftMargin = params.iRightMargin = 1;
-    raster::DrawTextExA(surface.hDC(), platform::ToAnsi(text), -1, &r, 0x415, &params);
+    raster::DrawTextExA(surface.hDC(), platform::basic::ToAnsi(text), -1, &r, 0x415, &params);
     return r.right - r.left;
 }
 

@@ -168,7 +168,7 @@ TEST(XPCommandRefusals, MousePointerOutsideSixteenBitsIsAnOverflowBeforeAnyChang
         try {
             on.control->SetMousePointer(value);
             ADD_FAILURE() << value << " accepted";
-        } catch (const platform::RuntimeError& error) {
+        } catch (const platform::basic::RuntimeError& error) {
             EXPECT_EQ(error.number(), 6);
             EXPECT_EQ(error.description(), QStringLiteral("溢出"));
         }
@@ -203,7 +203,7 @@ TEST(XPCommandRefusals, FontCopiesSixAttributesAndRefusesNoFont) {
     try {
         on.control->SetFont(nullptr);
         ADD_FAILURE() << "no font accepted";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), 91);
     }
 }

@@ -18,10 +18,10 @@ class AnsiRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(AnsiRoundTripTest, EncodesAndDecodes) {
     const QString text = QString::fromUtf8(GetParam().text);
-    const QByteArray bytes = platform::ToAnsi(text);
+    const QByteArray bytes = platform::basic::ToAnsi(text);
     EXPECT_EQ(bytes.toHex(), QByteArray(GetParam().bytes));
-    EXPECT_EQ(platform::AnsiLength(text), bytes.size());
-    EXPECT_EQ(platform::FromAnsi(bytes), QString::fromUtf8(GetParam().back));
+    EXPECT_EQ(platform::basic::AnsiLength(text), bytes.size());
+    EXPECT_EQ(platform::basic::FromAnsi(bytes), QString::fromUtf8(GetParam().back));
 }
 
 const RoundTripCase kRoundTrips[] = {
@@ -42,18 +42,18 @@ const RoundTripCase kRoundTrips[] = {
 INSTANTIATE_TEST_SUITE_P(Table, AnsiRoundTripTest, ::testing::ValuesIn(kRoundTrips));
 
 TEST(FromAnsi, KeepsATraceOfABrokenLastCharacter) {
-    EXPECT_EQ(platform::FromAnsi(QByteArray("ab\xD6")), QStringLiteral("ab\uFFFD"));
-    EXPECT_EQ(platform::FromAnsi(QByteArray("\xD6\xD0\xD6")), QStringLiteral("中\uFFFD"));
-    EXPECT_EQ(platform::FromAnsi(QByteArray("\xD6\xD0")), QStringLiteral("中"));
+    EXPECT_EQ(platform::basic::FromAnsi(QByteArray("ab\xD6")), QStringLiteral("ab\uFFFD"));
+    EXPECT_EQ(platform::basic::FromAnsi(QByteArray("\xD6\xD0\xD6")), QStringLiteral("中\uFFFD"));
+    EXPECT_EQ(platform::basic::FromAnsi(QByteArray("\xD6\xD0")), QStringLiteral("中"));
 }
 
 // The converters are kept from one call to the next: half a character left
 // at the end of one text must not join the start of the next.
 TEST(FromAnsi, NothingCarriesOverToTheNextText) {
     for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(platform::FromAnsi(QByteArray("ab\xD6")), QStringLiteral("ab\uFFFD"));
-        EXPECT_EQ(platform::FromAnsi(QByteArray("\xD0")), QStringLiteral("\uFFFD"));
-        EXPECT_EQ(platform::ToAnsi(QStringLiteral("中")), QByteArray("\xD6\xD0"));
+        EXPECT_EQ(platform::basic::FromAnsi(QByteArray("ab\xD6")), QStringLiteral("ab\uFFFD"));
+        EXPECT_EQ(platform::basic::FromAnsi(QByteArray("\xD0")), QStringLiteral("\uFFFD"));
+        EXPECT_EQ(platform::basic::ToAnsi(QStringLiteral("中")), QByteArray("\xD6\xD0"));
     }
 }
 
@@ -71,7 +71,7 @@ class CutAnsiTest : public ::testing::TestWithParam<CutCase> {};
 
 TEST_P(CutAnsiTest, NeverKeepsHalfACharacter) {
     const QByteArray bytes = QByteArray::fromHex(GetParam().bytes);
-    EXPECT_EQ(platform::CutAnsi(bytes, GetParam().max).toHex(), QByteArray(GetParam().cut))
+    EXPECT_EQ(platform::basic::CutAnsi(bytes, GetParam().max).toHex(), QByteArray(GetParam().cut))
         << GetParam().bytes << " to " << GetParam().max;
 }
 
@@ -96,10 +96,10 @@ const CutCase kCuts[] = {
 INSTANTIATE_TEST_SUITE_P(Table, CutAnsiTest, ::testing::ValuesIn(kCuts));
 
 TEST(CutAnsi, LongChineseTextToTheProfileLimit) {
-    const QByteArray bytes = platform::ToAnsi(QStringLiteral("a") + QString(150, u'中'));
-    const QByteArray cut = platform::CutAnsi(bytes, 254);
+    const QByteArray bytes = platform::basic::ToAnsi(QStringLiteral("a") + QString(150, u'中'));
+    const QByteArray cut = platform::basic::CutAnsi(bytes, 254);
     EXPECT_EQ(cut.size(), 253);
-    EXPECT_EQ(platform::FromAnsi(cut), QStringLiteral("a") + QString(126, u'中'));
+    EXPECT_EQ(platform::basic::FromAnsi(cut), QStringLiteral("a") + QString(126, u'中'));
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(ConnectionOpen, BusyFileSaysSoAfterAShortWait) {
     try {
         connection.Open();
         FAIL() << "a locked file opened";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), platform::data::kDatabaseBusy);
         EXPECT_TRUE(error.description().contains(QStringLiteral("正被其他程序使用")))
             << qPrintable(error.description());

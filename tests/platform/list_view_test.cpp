@@ -109,7 +109,7 @@ TEST(ListView, SubItemOutsideTheListIsAnError) {
     fill(list, {"600000"});
     const std::pair<int, int> wrong[] = {{0, 1}, {2, 1}, {1, 0}, {1, 3}, {1, -1}};
     for (const auto& [line, n] : wrong)
-        EXPECT_THROW(list.SetSubItem(line, n, QStringLiteral("x")), platform::RuntimeError)
+        EXPECT_THROW(list.SetSubItem(line, n, QStringLiteral("x")), platform::basic::RuntimeError)
             << line << "," << n;
 }
 

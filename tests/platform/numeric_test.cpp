@@ -23,7 +23,7 @@ class IsNumericTest : public ::testing::TestWithParam<NumericCase> {};
 TEST_P(IsNumericTest, Decides) {
     const NumericCase& c = GetParam();
     const QString text = QString::fromUtf16(c.text.data(), c.text.size());
-    EXPECT_EQ(platform::IsNumeric(text), c.numeric)
+    EXPECT_EQ(platform::basic::IsNumeric(text), c.numeric)
         << "\"" << text.toStdString() << "\": " << c.why;
 }
 
@@ -118,11 +118,11 @@ const NumericCase kRangeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Range, IsNumericTest, ::testing::ValuesIn(kRangeCases));
 
 TEST(IsNumeric, LongInputsAnswer) {
-    EXPECT_FALSE(platform::IsNumeric(QString(1'000'000, u'7')));
-    EXPECT_TRUE(platform::IsNumeric(QString(999'999, u'0') + u'7'));
-    EXPECT_TRUE(platform::IsNumeric(QStringLiteral("0.") + QString(999'999, u'0') + u'7'));
-    EXPECT_FALSE(platform::IsNumeric(QString(1'000'000, u',')));
-    EXPECT_FALSE(platform::IsNumeric(QString(500'000, u'1') + QStringLiteral(",,")));
+    EXPECT_FALSE(platform::basic::IsNumeric(QString(1'000'000, u'7')));
+    EXPECT_TRUE(platform::basic::IsNumeric(QString(999'999, u'0') + u'7'));
+    EXPECT_TRUE(platform::basic::IsNumeric(QStringLiteral("0.") + QString(999'999, u'0') + u'7'));
+    EXPECT_FALSE(platform::basic::IsNumeric(QString(1'000'000, u',')));
+    EXPECT_FALSE(platform::basic::IsNumeric(QString(500'000, u'1') + QStringLiteral(",,")));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ void ProfileFolder::Put(const QByteArray& bytes) const {
 }
 
 void ProfileFolder::PutText(const QString& text) const {
-    Put(platform::ToAnsi(text));
+    Put(platform::basic::ToAnsi(text));
 }
 
 QByteArray ProfileFolder::Bytes() const {

@@ -25,7 +25,7 @@ TEST_P(ProfileReadTest, ReadsByTheProfileRules) {
     const ReadCase& c = GetParam();
     ProfileFolder folder;
     const QByteArray mark = c.byteOrderMark ? QByteArray("\xEF\xBB\xBF") : QByteArray();
-    folder.Put(mark + platform::ToAnsi(QString::fromUtf8(c.content)));
+    folder.Put(mark + platform::basic::ToAnsi(QString::fromUtf8(c.content)));
     EXPECT_EQ(platform::profile::Read(folder.file(), QString::fromUtf8(c.section),
                                       QString::fromUtf8(c.key)),
               QString::fromUtf8(c.expected))

@@ -28,7 +28,7 @@ TEST_P(ProfileWriteTest, ChangesOnlyTheKey) {
     ASSERT_TRUE(platform::profile::Write(folder.file(), QString::fromUtf8(c.section),
                                          QString::fromUtf8(c.key), QString::fromUtf8(c.value)))
         << c.what;
-    EXPECT_EQ(folder.Bytes(), platform::ToAnsi(QString::fromUtf8(c.after))) << c.what;
+    EXPECT_EQ(folder.Bytes(), platform::basic::ToAnsi(QString::fromUtf8(c.after))) << c.what;
 }
 
 const WriteCase kWriteCases[] = {

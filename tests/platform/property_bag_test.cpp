@@ -117,14 +117,14 @@ class ValueConversion : public ::testing::TestWithParam<ConversionCase> {};
 TEST_P(ValueConversion, FollowsTheRuntimeRules) {
     const ConversionCase& c = GetParam();
     if (c.error == 13) {
-        EXPECT_THROW(ToBoolean(c.value), platform::RuntimeError);
+        EXPECT_THROW(ToBoolean(c.value), platform::basic::RuntimeError);
     } else {
         EXPECT_EQ(ToBoolean(c.value), c.boolean);
     }
     try {
         EXPECT_EQ(ToLong(c.value), c.whole);
         EXPECT_EQ(c.error, 0);
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), c.error);
     }
 }
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueConversion, ::testing::ValuesIn(kConversio
 
 TEST(ValueConversion, IntegerOverflowsOutsideSixteenBits) {
     EXPECT_EQ(ToInteger(-32768), -32768);
-    EXPECT_THROW(ToInteger(40000), platform::RuntimeError);
+    EXPECT_THROW(ToInteger(40000), platform::basic::RuntimeError);
 }
 
 TEST(FontValue, ComesFromADesignerRecord) {
@@ -148,7 +148,7 @@ TEST(FontValue, ComesFromADesignerRecord) {
     EXPECT_TRUE(font->Underline());
     EXPECT_FALSE(font->Italic());
     EXPECT_EQ(ToFont(QVariant()), nullptr);
-    EXPECT_THROW(ToFont(5), platform::RuntimeError);
+    EXPECT_THROW(ToFont(5), platform::basic::RuntimeError);
 }
 
 TEST(FontValue, EverySetNotifies) {

@@ -31,7 +31,7 @@ protected:
     RECT Measure(const QString& text, int count, unsigned extra = 0, int margins = 1) {
         RECT rect{4, 4, 56, 22};
         DRAWTEXTPARAMS params{20, 1, margins, margins, 0};
-        DrawTextExA(canvas_.dc(), platform::ToAnsi(text), count, &rect,
+        DrawTextExA(canvas_.dc(), platform::basic::ToAnsi(text), count, &rect,
                     DT_CALCRECT | DT_WORDBREAK | DT_VCENTER | DT_CENTER | extra, &params);
         return rect;
     }
@@ -87,7 +87,7 @@ TEST_F(DrawTextTest, MeasuredRectangleHoldsTheText) {
             const HFONT old = SelectObject(canvas_.dc(), font);
             RECT measured{0, 0, 200, 0};
             DRAWTEXTPARAMS params{20, 1, 1, 1, 0};
-            const QByteArray text = platform::ToAnsi(QString::fromUtf8(caption));
+            const QByteArray text = platform::basic::ToAnsi(QString::fromUtf8(caption));
             DrawTextExA(canvas_.dc(), text, -1, &measured, DT_CALCRECT | DT_WORDBREAK, &params);
             RECT again = measured;
             DrawTextExA(canvas_.dc(), text, -1, &again, DT_CALCRECT | DT_WORDBREAK, &params);
@@ -119,7 +119,7 @@ TEST_P(WordBreakTest, BreaksWhereAllowedAndOnlyWhenNeeded) {
     const WrapCase& c = GetParam();
     RECT rect{0, 0, c.cells * 12 + 2, 0};
     DRAWTEXTPARAMS params{20, 1, 1, 1, 0};
-    DrawTextExA(canvas_.dc(), platform::ToAnsi(QString::fromUtf8(c.text)), -1, &rect,
+    DrawTextExA(canvas_.dc(), platform::basic::ToAnsi(QString::fromUtf8(c.text)), -1, &rect,
                 DT_CALCRECT | DT_WORDBREAK | c.extra, &params);
     EXPECT_EQ(rect.bottom, c.lines * LineHeight()) << c.what;
     EXPECT_EQ(rect.right > c.cells * 12 + 2, c.widerThanTheArea) << c.what;
@@ -154,7 +154,7 @@ TEST_F(DrawTextTest, DrawsInTheTextColourOnlyWithoutFilling) {
     SetTextColor(canvas_.dc(), RGB(255, 0, 0));
     RECT rect{0, 0, 120, 60};
     DRAWTEXTPARAMS params{20, 1, 1, 1, 0};
-    EXPECT_EQ(DrawTextExA(canvas_.dc(), platform::ToAnsi(QStringLiteral("评测")), 4, &rect,
+    EXPECT_EQ(DrawTextExA(canvas_.dc(), platform::basic::ToAnsi(QStringLiteral("评测")), 4, &rect,
                           DT_CENTER | DT_VCENTER | DT_WORDBREAK, &params),
               LineHeight());
     EXPECT_EQ(params.uiLengthDrawn, 4u);

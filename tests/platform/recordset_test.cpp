@@ -126,7 +126,7 @@ TEST_F(RecordsetOnDataFile, QueryWithNoRowIsAtItsEndAtOnce) {
         open(QStringLiteral("select  * from pList where pPY like ?"), {QStringLiteral("ZZZ%")});
     EXPECT_TRUE(rs.EOF_());
     EXPECT_EQ(rs.RecordCount(), 0);
-    EXPECT_THROW(rs.Field(QStringLiteral("pNumber")), platform::RuntimeError);
+    EXPECT_THROW(rs.Field(QStringLiteral("pNumber")), platform::basic::RuntimeError);
 }
 
 TEST_F(RecordsetOnDataFile, MovingPastTheLastRowReachesTheEnd) {
@@ -153,7 +153,7 @@ TEST_F(RecordsetOnDataFile, MalformedQueryThrows) {
     for (const char* sql :
          {"select  * from pList where pName like '平安'%'", "select  * from nothing",
           "select  * from pList where pNumber like ?"}) {
-        EXPECT_THROW(open(QString::fromUtf8(sql)), platform::RuntimeError) << sql;
+        EXPECT_THROW(open(QString::fromUtf8(sql)), platform::basic::RuntimeError) << sql;
     }
 }
 
@@ -176,7 +176,7 @@ TEST_P(RecordsetFailureTest, NumberTellsTheCause) {
     try {
         open(QString::fromUtf8(row.sql));
         FAIL() << "the query ran";
-    } catch (const platform::RuntimeError& error) {
+    } catch (const platform::basic::RuntimeError& error) {
         EXPECT_EQ(error.number(), row.number) << qPrintable(error.description());
     }
 }
@@ -234,7 +234,7 @@ TEST(RecordsetValues, EveryValueKeepsItsOwnText) {
 TEST(RecordsetWithoutConnection, OpenThrows) {
     platform::data::Recordset rs;
     rs.Source = QStringLiteral("select  * from pList");
-    EXPECT_THROW(rs.Open(), platform::RuntimeError);
+    EXPECT_THROW(rs.Open(), platform::basic::RuntimeError);
 }
 
 // The Data.dat that the build puts beside the program.

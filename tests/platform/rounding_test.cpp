@@ -22,7 +22,7 @@ void PrintTo(const RoundCase& c, std::ostream* os) {
 class RoundHalfEvenTest : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundHalfEvenTest, Rounds) {
-    EXPECT_EQ(platform::RoundHalfEven(GetParam().value), GetParam().rounded)
+    EXPECT_EQ(platform::basic::RoundHalfEven(GetParam().value), GetParam().rounded)
         << "value " << GetParam().value;
 }
 

@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HostScale, UnknownModeIsRefused) {
     HostWindow w;
-    EXPECT_THROW(w.control->SetScaleMode(2), platform::RuntimeError);
+    EXPECT_THROW(w.control->SetScaleMode(2), platform::basic::RuntimeError);
     EXPECT_EQ(w.control->ScaleMode(), vbTwips);
 }
 
@@ -255,7 +255,7 @@ TEST(HostPaintPicture, RefusesNoPictureAndUnknownOperations) {
     const auto number = [&](auto call) {
         try {
             call();
-        } catch (const platform::RuntimeError& error) {
+        } catch (const platform::basic::RuntimeError& error) {
             return error.number();
         }
         return 0L;
@@ -334,8 +334,8 @@ TEST(HostEvents, HandlersGetTheArgumentsByReference) {
 TEST(HostEvents, WrongArgumentTypesAreErrors) {
     std::int16_t shift = 0;
     const EventArgs args{&shift};
-    EXPECT_THROW(args.Single(0), platform::RuntimeError);
-    EXPECT_THROW(args.Integer(1), platform::RuntimeError);
+    EXPECT_THROW(args.Single(0), platform::basic::RuntimeError);
+    EXPECT_THROW(args.Integer(1), platform::basic::RuntimeError);
 }
 
 TEST(HostEvents, RaiseTellsWhenTheHandlerDestroyedTheControl) {
