@@ -15,24 +15,24 @@ void BM_BlitTransparent(benchmark::State& state) {
     const int h = static_cast<int>(state.range(1));
     QImage surfaceImage(w, h, QImage::Format_RGB32);
     surfaceImage.fill(qRgb(236, 233, 216));
-    const raster::HDC surface = raster::CreateImageDC(&surfaceImage);
+    const platform::raster::HDC surface = platform::raster::CreateImageDC(&surfaceImage);
 
     QImage picture(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             picture.setPixel(x, y, (x + y) % 4 == 0 ? qRgb(255, 0, 255) : qRgb(x, y, 90));
-    const raster::HBITMAP bitmap = raster::CreateBitmapFromImage(picture);
-    const raster::HDC source = raster::CreateCompatibleDC(surface);
-    const raster::HBITMAP previous = raster::SelectObject(source, bitmap);
+    const platform::raster::HBITMAP bitmap = platform::raster::CreateBitmapFromImage(picture);
+    const platform::raster::HDC source = platform::raster::CreateCompatibleDC(surface);
+    const platform::raster::HBITMAP previous = platform::raster::SelectObject(source, bitmap);
 
     for (auto _ : state)
         controls::BlitTransparent(surface, surface, source, 0, 0, w, h, 0, 0, 0xFF00FF);
     state.SetItemsProcessed(state.iterations() * w * h);
 
-    raster::SelectObject(source, previous);
-    raster::DeleteObject(bitmap);
-    raster::DeleteDC(source);
-    raster::DeleteDC(surface);
+    platform::raster::SelectObject(source, previous);
+    platform::raster::DeleteObject(bitmap);
+    platform::raster::DeleteDC(source);
+    platform::raster::DeleteDC(surface);
 }
 BENCHMARK(BM_BlitTransparent)->Args({89, 25})->Args({60, 26})->Args({16, 16});
 

@@ -95,7 +95,8 @@ Stage Category() {
     stage.window->resize(800, 460);
     QImage skin(800, 460, QImage::Format_RGB32);
     skin.fill(qRgb(222, 234, 248));
-    stage.window->setProperty("Picture", QVariant::fromValue(raster::PictureFromImage(skin)));
+    stage.window->setProperty("Picture",
+                              QVariant::fromValue(platform::raster::PictureFromImage(skin)));
     auto* button = new Hovered<controls::FlatCmd>(stage.window.get());
     button->SetDisplayName(QStringLiteral("FlatCmd1(0)"));
     button->setGeometry(16, 32, 60, 26);

@@ -4,7 +4,7 @@
 
 namespace ImgBlt {
 
-using namespace raster;
+using namespace platform::raster;
 
 namespace {
 

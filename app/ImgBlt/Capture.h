@@ -9,9 +9,11 @@ namespace ImgBlt {
 // its bitmap; on a 256-colour palette display the picture also owns a palette
 // of the current system palette entries. Nothing is checked: a failing call
 // gives an empty or absent picture.
-raster::PicturePtr CaptureToPicture(raster::HDC hDC, int x, int y, int w, int h);
+platform::raster::PicturePtr CaptureToPicture(platform::raster::HDC hDC, int x, int y, int w,
+                                              int h);
 
 // Wraps a bitmap and a palette (or 0) into a new picture that owns both.
-raster::PicturePtr BitmapToPicture(raster::HBITMAP bitmap, raster::HPALETTE palette);
+platform::raster::PicturePtr BitmapToPicture(platform::raster::HBITMAP bitmap,
+                                             platform::raster::HPALETTE palette);
 
 }  // namespace ImgBlt

@@ -14,8 +14,9 @@ using platform::controlhost::PropertyBag;
 
 namespace {
 
-constexpr raster::OLE_COLOR kFaceBackColor = 0x00D7D7D7;
-const raster::OLE_COLOR kButtonText = raster::SystemOleColor(raster::COLOR_BTNTEXT);
+constexpr platform::raster::OLE_COLOR kFaceBackColor = 0x00D7D7D7;
+const platform::raster::OLE_COLOR kButtonText =
+    platform::raster::SystemOleColor(platform::raster::COLOR_BTNTEXT);
 
 // The strip box lies below the face and is never seen.
 constexpr double kStripLeft = 240;
@@ -26,9 +27,9 @@ constexpr double kEmptyStripHeight = 195;
 // Paint index -> frame of the strip, counted from 0 at the left.
 constexpr int kFrameOfIndex[] = {3, 0, 1, 2, 4, 5};
 
-raster::PicturePtr HandPointer() {
+platform::raster::PicturePtr HandPointer() {
     const QImage hand(QStringLiteral(":/images/Command/hand.png"));
-    return hand.isNull() ? nullptr : raster::IconPictureFromImage(hand);
+    return hand.isNull() ? nullptr : platform::raster::IconPictureFromImage(hand);
 }
 
 }  // namespace
@@ -46,21 +47,21 @@ Command::Command(QWidget* parent) : ButtonControl(kCommandEvents, parent) {
     Picture1->hide();
 }
 
-raster::PicturePtr Command::Picture() const {
+platform::raster::PicturePtr Command::Picture() const {
     return Picture1->Picture();
 }
 
-void Command::SetPicture(raster::PicturePtr New_Picture) {
+void Command::SetPicture(platform::raster::PicturePtr New_Picture) {
     Picture1->SetPicture(std::move(New_Picture));
     Refresh();
     PropertyChanged(QStringLiteral("Picture"));
 }
 
-raster::OLE_COLOR Command::ForeColor() const {
+platform::raster::OLE_COLOR Command::ForeColor() const {
     return Surface::ForeColor();
 }
 
-void Command::SetForeColor(raster::OLE_COLOR New_ForeColor) {
+void Command::SetForeColor(platform::raster::OLE_COLOR New_ForeColor) {
     Surface::SetForeColor(New_ForeColor);
     Refresh();
     PropertyChanged(QStringLiteral("ForeColor"));
@@ -142,7 +143,7 @@ void Command::PaintFrame(std::int32_t index) {
         const double width = FrameWidth();
         const double height = Picture1->Height();
         PaintPicture(Picture1->Picture(), 0, 0, width, height, kFrameOfIndex[index] * width, 0,
-                     width, height, raster::SRCCOPY);
+                     width, height, platform::raster::SRCCOPY);
     } catch (const platform::basic::RuntimeError&) {
     }
     try {

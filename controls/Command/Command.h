@@ -19,10 +19,10 @@ class Command : public ButtonControl {
 public:
     explicit Command(QWidget* parent = nullptr);
 
-    raster::PicturePtr Picture() const;
-    void SetPicture(raster::PicturePtr New_Picture);
-    raster::OLE_COLOR ForeColor() const;
-    void SetForeColor(raster::OLE_COLOR New_ForeColor);
+    platform::raster::PicturePtr Picture() const;
+    void SetPicture(platform::raster::PicturePtr New_Picture);
+    platform::raster::OLE_COLOR ForeColor() const;
+    void SetForeColor(platform::raster::OLE_COLOR New_ForeColor);
     bool Enabled() const;
     void SetEnabled(bool New_Enabled);
     QString Caption() const { return caption_; }

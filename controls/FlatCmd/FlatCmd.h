@@ -15,7 +15,7 @@ namespace controls {
 struct FlatCmdFields {
     std::int32_t OriginalPicSizeW = 0;
     std::int32_t OriginalPicSizeH = 0;
-    raster::PicturePtr g_PictureNormal;
+    platform::raster::PicturePtr g_PictureNormal;
 };
 
 // A flat button whose face is one frame of a skin strip (PictureBG): the
@@ -33,11 +33,11 @@ public:
     void SetStatus(bool NewStatus);
     bool Checked() const { return checked_; }
     void SetChecked(bool NewCheck);
-    raster::PicturePtr PictureBG() const { return Picture1->Picture(); }
-    void SetPictureBG(raster::PicturePtr New_PictureBG);
-    raster::OLE_COLOR BackColor() const { return backColor_; }
-    void SetBackColor(raster::OLE_COLOR New_BackColor);
-    void SetForeColor(raster::OLE_COLOR New_ForeColor);
+    platform::raster::PicturePtr PictureBG() const { return Picture1->Picture(); }
+    void SetPictureBG(platform::raster::PicturePtr New_PictureBG);
+    platform::raster::OLE_COLOR BackColor() const { return backColor_; }
+    void SetBackColor(platform::raster::OLE_COLOR New_BackColor);
+    void SetForeColor(platform::raster::OLE_COLOR New_ForeColor);
     bool NoBorderEffect() const { return noBorderEffect_; }
     void SetNoBorderEffect(bool New_NoBorderEffect);
     // The surface's pixel at (Sx, Sy) as the decimal texts of red, green and
@@ -70,7 +70,7 @@ private:
     // What the frame boxes hold was cut from: a strip divided into frames of
     // one width and height.
     struct FrameCut {
-        raster::PicturePtr strip;
+        platform::raster::PicturePtr strip;
         int frames = 0;
         float frameWidth = 0;
         double height = 0;

@@ -27,8 +27,8 @@ std::vector<QPoint> KeyPixels(const QImage& face, int width, int height) {
         for (int y = 0; y < height; ++y) {
             const QRgb pixel = reinterpret_cast<const QRgb*>(bits + y * stride)[x];
             if (qBlue(pixel) != 255) continue;
-            const auto colour =
-                static_cast<std::int32_t>(raster::RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+            const auto colour = static_cast<std::int32_t>(
+                platform::raster::RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
             if (RgbText(colour).View() == kKeyText) found.emplace_back(x, y);
         }
     return found;
@@ -39,8 +39,8 @@ std::vector<QPoint> KeyPixels(const QImage& face, int width, int height) {
 // The parent window's picture and where the control lies on it; what cannot
 // be read stays empty or 0.
 struct FlatCmd::ParentView {
-    raster::POINT offset;
-    raster::PicturePtr picture;
+    platform::raster::POINT offset;
+    platform::raster::PicturePtr picture;
 };
 
 FlatCmd::ParentView FlatCmd::ViewParent() const {
@@ -59,8 +59,9 @@ void FlatCmd::CopyParentBackground() {
     const ParentView parent = ViewParent();
     const ParentPictureDC source(hDC(), parent.picture);
     if (!source.Usable()) return;
-    raster::BitBlt(hDC(), 0, 0, WholePixels(ScaleWidth()), WholePixels(ScaleHeight()), source.dc(),
-                   parent.offset.x, parent.offset.y, raster::SRCCOPY);
+    platform::raster::BitBlt(hDC(), 0, 0, WholePixels(ScaleWidth()), WholePixels(ScaleHeight()),
+                             source.dc(), parent.offset.x, parent.offset.y,
+                             platform::raster::SRCCOPY);
 }
 
 // Every surface pixel whose colour text is the key text takes the window's
@@ -72,17 +73,18 @@ void FlatCmd::KeyOutMagenta() {
     const ParentView parent = ViewParent();
     const ParentPictureDC source(hDC(), parent.picture);
     if (!source.Usable()) return;
-    const raster::HDC surface = hDC();
+    const platform::raster::HDC surface = hDC();
     const QImage& face = ShownImage();
     const int width = std::min(WholePixels(ScaleWidth()), face.width());
     const int height = std::min(WholePixels(ScaleHeight()), face.height());
     for (const QPoint& at : KeyPixels(face, width, height))
-        raster::BitBlt(surface, at.x(), at.y(), 1, 1, source.dc(), parent.offset.x + at.x(),
-                       parent.offset.y + at.y(), raster::SRCCOPY);
+        platform::raster::BitBlt(surface, at.x(), at.y(), 1, 1, source.dc(),
+                                 parent.offset.x + at.x(), parent.offset.y + at.y(),
+                                 platform::raster::SRCCOPY);
 }
 
 QString FlatCmd::GetRGB(const std::int32_t& Sx, const std::int32_t& Sy) {
-    const auto colour = static_cast<std::int32_t>(raster::GetPixel(hDC(), Sx, Sy));
+    const auto colour = static_cast<std::int32_t>(platform::raster::GetPixel(hDC(), Sx, Sy));
     return RgbText(colour).View().toString();
 }
 

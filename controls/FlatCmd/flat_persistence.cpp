@@ -24,7 +24,8 @@ constexpr double kBoxLeft = 0;
 constexpr double kBoxTop = 40;
 
 PictureButtonDefaults StoredDefaults() {
-    return PictureButtonDefaults{raster::SystemOleColor(18), 2, QVariant(1)};  // button text
+    return PictureButtonDefaults{platform::raster::SystemOleColor(18), 2,
+                                 QVariant(1)};  // button text
 }
 
 PictureBox* HiddenBox(FlatCmd& control, const QString& name) {
@@ -44,7 +45,7 @@ FlatCmd::FlatCmd(QWidget* parent) : PictureButton(kXPCommandEvents, StoredDefaul
     for (std::size_t i = 0; i < PicT_.size(); ++i) {
         PicT_[i] = HiddenBox(*this, QStringLiteral("PicT(%1)").arg(i));
         PicT_[i]->SetAutoRedraw(true);
-        PicT_[i]->Surface::SetPicture(raster::Picture::CreateEmpty());
+        PicT_[i]->Surface::SetPicture(platform::raster::Picture::CreateEmpty());
     }
 }
 

@@ -14,13 +14,13 @@ void FlatCmd::SetChecked(bool NewCheck) {
 }
 
 // The strip box takes the strip's size, and the control one frame of it.
-void FlatCmd::SetPictureBG(raster::PicturePtr New_PictureBG) {
+void FlatCmd::SetPictureBG(platform::raster::PicturePtr New_PictureBG) {
     Picture1->SetPicture(std::move(New_PictureBG));
     UserControl_Resize();
     PropertyChanged(QStringLiteral("PictureBG"));
 }
 
-void FlatCmd::SetBackColor(raster::OLE_COLOR New_BackColor) {
+void FlatCmd::SetBackColor(platform::raster::OLE_COLOR New_BackColor) {
     backColor_ = New_BackColor;
     PropertyChanged(QStringLiteral("BackColor"));
     Surface::SetBackColor(New_BackColor);
@@ -29,7 +29,7 @@ void FlatCmd::SetBackColor(raster::OLE_COLOR New_BackColor) {
 
 // The caption's colour; the surface's own foreground colour is set only
 // when stored data are read.
-void FlatCmd::SetForeColor(raster::OLE_COLOR New_ForeColor) {
+void FlatCmd::SetForeColor(platform::raster::OLE_COLOR New_ForeColor) {
     StoreAndRepaint(foreColor_, New_ForeColor, QStringLiteral("ForeColor"));
 }
 

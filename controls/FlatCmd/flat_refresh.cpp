@@ -14,7 +14,7 @@ using platform::controlhost::PictureBox;
 
 namespace {
 
-bool HoldsPicture(const raster::PicturePtr& picture) {
+bool HoldsPicture(const platform::raster::PicturePtr& picture) {
     return picture && picture->Handle() != 0;
 }
 
@@ -64,7 +64,7 @@ void FlatCmd::DrawSkin() {
 // divided, so frames cut from the same strip in the same way are not cut
 // again, and the boxes keep their picture objects.
 void FlatCmd::CutFrames() {
-    const raster::PicturePtr strip = Picture1->Picture();
+    const platform::raster::PicturePtr strip = Picture1->Picture();
     const double height = Picture1->Height();
     const int frames = FrameCount(checked_);
     const auto frameWidth = static_cast<float>(Picture1->Width() / frames);
@@ -75,7 +75,7 @@ void FlatCmd::CutFrames() {
         PictureBox& box = *PicT_[i];
         FitFrame(box, frameWidth, height);
         box.PaintPicture(strip, 0, 0, frameWidth, height, static_cast<float>(i) * frameWidth, 0,
-                         frameWidth, height, raster::SRCCOPY);
+                         frameWidth, height, platform::raster::SRCCOPY);
         box.SetPicture(ImgBlt::CaptureToPicture(box.hDC(), 0, 0, WholePixels(frameWidth),
                                                 WholePixels(height)));
     }

@@ -6,16 +6,16 @@
 
 namespace controls {
 
-raster::POINT ParentOffset(const platform::controlhost::ParentInfo& parent,
-                           const platform::controlhost::ExtenderInfo& extender,
-                           std::int16_t ownScaleMode) {
+platform::raster::POINT ParentOffset(const platform::controlhost::ParentInfo& parent,
+                                     const platform::controlhost::ExtenderInfo& extender,
+                                     std::int16_t ownScaleMode) {
     double sx = extender.Left;
     double sy = extender.Top;
     if (parent.hwnd != extender.Container.hwnd) {
         sx += extender.Container.Left;
         sy += extender.Container.Top;
     }
-    raster::POINT offset;
+    platform::raster::POINT offset;
     ResumeNext([&] {
         offset.x = static_cast<std::int32_t>(platform::basic::RoundHalfEven(
             platform::controlhost::ConvertScale(sx, parent.ScaleMode, ownScaleMode)));

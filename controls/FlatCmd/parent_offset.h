@@ -13,8 +13,8 @@ namespace controls {
 // own position is added (one level only, its border not counted); the sum is
 // converted from the parent window's scale mode whatever the container's
 // is. A coordinate that cannot be converted stays 0.
-raster::POINT ParentOffset(const platform::controlhost::ParentInfo& parent,
-                           const platform::controlhost::ExtenderInfo& extender,
-                           std::int16_t ownScaleMode);
+platform::raster::POINT ParentOffset(const platform::controlhost::ParentInfo& parent,
+                                     const platform::controlhost::ExtenderInfo& extender,
+                                     std::int16_t ownScaleMode);
 
 }  // namespace controls

@@ -4,15 +4,16 @@
 
 namespace controls {
 
-ParentPictureDC::ParentPictureDC(raster::HDC reference, raster::PicturePtr picture)
-    : picture_(std::move(picture)), memory_(raster::CreateCompatibleDC(reference)) {
+ParentPictureDC::ParentPictureDC(platform::raster::HDC reference,
+                                 platform::raster::PicturePtr picture)
+    : picture_(std::move(picture)), memory_(platform::raster::CreateCompatibleDC(reference)) {
     if (picture_ && picture_->Bitmap())
-        displaced_ = raster::SelectObject(memory_, picture_->Bitmap());
+        displaced_ = platform::raster::SelectObject(memory_, picture_->Bitmap());
 }
 
 ParentPictureDC::~ParentPictureDC() {
-    if (displaced_) raster::SelectObject(memory_, displaced_);
-    raster::DeleteDC(memory_);
+    if (displaced_) platform::raster::SelectObject(memory_, displaced_);
+    platform::raster::DeleteDC(memory_);
 }
 
 }  // namespace controls

@@ -12,18 +12,18 @@ namespace controls {
 // copied from it then: its stock bitmap would paint over the surface.
 class ParentPictureDC {
 public:
-    ParentPictureDC(raster::HDC reference, raster::PicturePtr picture);
+    ParentPictureDC(platform::raster::HDC reference, platform::raster::PicturePtr picture);
     ~ParentPictureDC();
     ParentPictureDC(const ParentPictureDC&) = delete;
     ParentPictureDC& operator=(const ParentPictureDC&) = delete;
 
     bool Usable() const { return static_cast<bool>(displaced_); }
-    raster::HDC dc() const { return memory_; }
+    platform::raster::HDC dc() const { return memory_; }
 
 private:
-    raster::PicturePtr picture_;
-    raster::HDC memory_;
-    raster::HBITMAP displaced_;
+    platform::raster::PicturePtr picture_;
+    platform::raster::HDC memory_;
+    platform::raster::HBITMAP displaced_;
 };
 
 }  // namespace controls

@@ -11,11 +11,11 @@ namespace controls {
 // The instance's fields that have no public property, for whoever inspects
 // the control.
 struct XPCommandFields {
-    raster::OLE_COLOR BackColor = 0;  // the face's base colour
-    bool ShowBorderOnFocus = false;   // stored only; nothing reads it
+    platform::raster::OLE_COLOR BackColor = 0;  // the face's base colour
+    bool ShowBorderOnFocus = false;             // stored only; nothing reads it
     std::int32_t OriginalPicSizeW = 0;
     std::int32_t OriginalPicSizeH = 0;
-    raster::PicturePtr g_PictureNormal;
+    platform::raster::PicturePtr g_PictureNormal;
     int W = 0;  // the surface's size in whole pixels, cached by the resize
     int H = 0;
 };
@@ -32,11 +32,11 @@ class XPCommand : public PictureButton {
 public:
     explicit XPCommand(QWidget* parent = nullptr);
 
-    raster::OLE_COLOR XPColor_Pressed() const { return xpColorPressed_; }
-    void SetXPColor_Pressed(raster::OLE_COLOR New_XPColor_Pressed);
-    raster::OLE_COLOR XPColor_Hover() const { return xpColorHover_; }
-    void SetXPColor_Hover(raster::OLE_COLOR New_XPColor_Hover);
-    void SetForeColor(raster::OLE_COLOR New_ForeColor);
+    platform::raster::OLE_COLOR XPColor_Pressed() const { return xpColorPressed_; }
+    void SetXPColor_Pressed(platform::raster::OLE_COLOR New_XPColor_Pressed);
+    platform::raster::OLE_COLOR XPColor_Hover() const { return xpColorHover_; }
+    void SetXPColor_Hover(platform::raster::OLE_COLOR New_XPColor_Hover);
+    void SetForeColor(platform::raster::OLE_COLOR New_ForeColor);
     void SetEnabled(bool New_Enabled);
 
     void UserControl_InitProperties() override;
@@ -54,8 +54,8 @@ private:
     void PaintButton();
     void MakeRoundRegion();
 
-    raster::OLE_COLOR xpColorPressed_ = 0;
-    raster::OLE_COLOR xpColorHover_ = 0;
+    platform::raster::OLE_COLOR xpColorPressed_ = 0;
+    platform::raster::OLE_COLOR xpColorHover_ = 0;
     bool showBorderOnFocus_ = false;
     int W_ = 0;
     int H_ = 0;

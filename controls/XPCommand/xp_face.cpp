@@ -5,7 +5,7 @@
 namespace controls {
 namespace {
 
-constexpr raster::OLE_COLOR kOuterFrame = 0x4B4B4B;
+constexpr platform::raster::OLE_COLOR kOuterFrame = 0x4B4B4B;
 constexpr int kNormalDepth = 25;
 constexpr int kPressedDepth = 15;
 constexpr int kDisabledDepth = 50;

@@ -11,9 +11,9 @@ namespace controls {
 struct XPFaceInputs {
     int W = 0;  // the cached scale width and height, whole pixels
     int H = 0;
-    raster::OLE_COLOR BackColor = 0;
-    raster::OLE_COLOR XPColor_Pressed = 0;
-    raster::OLE_COLOR XPColor_Hover = 0;
+    platform::raster::OLE_COLOR BackColor = 0;
+    platform::raster::OLE_COLOR XPColor_Pressed = 0;
+    platform::raster::OLE_COLOR XPColor_Hover = 0;
     bool Enabled = true;
     bool g_Pressed = false;
     bool g_Hover = false;
@@ -37,7 +37,7 @@ void DrawGradient(DrawSurface& surface, int W, int H, std::int32_t base, int dep
 void DrawCornerPixels(DrawSurface& surface, int W, int H);
 void DrawBevel(DrawSurface& surface, int W, int H, std::int32_t base);
 void DrawPressedBevel(DrawSurface& surface, int W, int H, std::int32_t base);
-void DrawFocusBorder(DrawSurface& surface, int W, int H, raster::OLE_COLOR colour);
-void DrawHoverBorder(DrawSurface& surface, int W, int H, raster::OLE_COLOR colour);
+void DrawFocusBorder(DrawSurface& surface, int W, int H, platform::raster::OLE_COLOR colour);
+void DrawHoverBorder(DrawSurface& surface, int W, int H, platform::raster::OLE_COLOR colour);
 
 }  // namespace controls

@@ -6,7 +6,7 @@
 namespace controls {
 namespace {
 
-constexpr raster::OLE_COLOR kDarkShadow = raster::SystemOleColor(21);
+constexpr platform::raster::OLE_COLOR kDarkShadow = platform::raster::SystemOleColor(21);
 
 struct Line {
     int x1, y1, x2, y2;
@@ -19,7 +19,8 @@ void DrawShaded(DrawSurface& surface, std::int32_t base, const Line& line) {
 
 // The border figure that takes the bevel's place: a frame in the property
 // colour itself, then five lines in shades of its real colour.
-void DrawBorder(DrawSurface& surface, int W, int H, raster::OLE_COLOR colour, const int (&a)[5]) {
+void DrawBorder(DrawSurface& surface, int W, int H, platform::raster::OLE_COLOR colour,
+                const int (&a)[5]) {
     DrawRect(surface.hDC(), 1, 2, W - 1, H - 2, colour, false);
     const std::int32_t real = TranslateColor(colour);
     const Line lines[] = {
@@ -41,11 +42,11 @@ void DrawGradient(DrawSurface& surface, int W, int H, std::int32_t base, int dep
 }
 
 void DrawCornerPixels(DrawSurface& surface, int W, int H) {
-    const auto colour = static_cast<raster::COLORREF>(TranslateColor(kDarkShadow));
-    raster::SetPixelV(surface.hDC(), 1, 1, colour);
-    raster::SetPixelV(surface.hDC(), 1, H - 2, colour);
-    raster::SetPixelV(surface.hDC(), W - 2, 1, colour);
-    raster::SetPixelV(surface.hDC(), W - 2, H - 2, colour);
+    const auto colour = static_cast<platform::raster::COLORREF>(TranslateColor(kDarkShadow));
+    platform::raster::SetPixelV(surface.hDC(), 1, 1, colour);
+    platform::raster::SetPixelV(surface.hDC(), 1, H - 2, colour);
+    platform::raster::SetPixelV(surface.hDC(), W - 2, 1, colour);
+    platform::raster::SetPixelV(surface.hDC(), W - 2, H - 2, colour);
 }
 
 void DrawBevel(DrawSurface& surface, int W, int H, std::int32_t base) {
@@ -68,11 +69,11 @@ void DrawPressedBevel(DrawSurface& surface, int W, int H, std::int32_t base) {
     for (const Line& line : lines) DrawShaded(surface, base, line);
 }
 
-void DrawFocusBorder(DrawSurface& surface, int W, int H, raster::OLE_COLOR colour) {
+void DrawFocusBorder(DrawSurface& surface, int W, int H, platform::raster::OLE_COLOR colour) {
     DrawBorder(surface, W, H, colour, {-33, 65, 50, 31, 31});
 }
 
-void DrawHoverBorder(DrawSurface& surface, int W, int H, raster::OLE_COLOR colour) {
+void DrawHoverBorder(DrawSurface& surface, int W, int H, platform::raster::OLE_COLOR colour) {
     DrawBorder(surface, W, H, colour, {-40, 200, 35, 20, 20});
 }
 

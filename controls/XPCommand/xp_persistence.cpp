@@ -9,8 +9,8 @@ using platform::controlhost::ToLong;
 
 namespace {
 
-constexpr raster::OLE_COLOR kXPColorPressed = 0xE4AD89;
-constexpr raster::OLE_COLOR kXPColorHover = 0x30B3F8;
+constexpr platform::raster::OLE_COLOR kXPColorPressed = 0xE4AD89;
+constexpr platform::raster::OLE_COLOR kXPColorHover = 0x30B3F8;
 
 // A loaded instance without "PictureSize" draws pictures at 32 x 32, unlike
 // a new one.

@@ -2,12 +2,12 @@
 
 namespace controls {
 
-void XPCommand::SetXPColor_Pressed(raster::OLE_COLOR New_XPColor_Pressed) {
+void XPCommand::SetXPColor_Pressed(platform::raster::OLE_COLOR New_XPColor_Pressed) {
     xpColorPressed_ = New_XPColor_Pressed;
     PropertyChanged(QStringLiteral("XPColor_Pressed"));
 }
 
-void XPCommand::SetXPColor_Hover(raster::OLE_COLOR New_XPColor_Hover) {
+void XPCommand::SetXPColor_Hover(platform::raster::OLE_COLOR New_XPColor_Hover) {
     xpColorHover_ = New_XPColor_Hover;
     PropertyChanged(QStringLiteral("XPColor_Hover"));
 }
@@ -20,7 +20,7 @@ void XPCommand::SetEnabled(bool New_Enabled) {
 }
 
 // Unlike FlatCmd's, it also sets the surface's foreground colour.
-void XPCommand::SetForeColor(raster::OLE_COLOR New_ForeColor) {
+void XPCommand::SetForeColor(platform::raster::OLE_COLOR New_ForeColor) {
     foreColor_ = New_ForeColor;
     PropertyChanged(QStringLiteral("ForeColor"));
     Surface::SetForeColor(New_ForeColor);

@@ -8,6 +8,6 @@ namespace controls {
 // each corner (the corner pixel and its neighbour along each edge), which
 // with the corner colour gives rounded corners. The caller hands the region
 // to the window, which owns it from then on.
-raster::HRGN MakeRoundRegion(int W, int H);
+platform::raster::HRGN MakeRoundRegion(int W, int H);
 
 }  // namespace controls

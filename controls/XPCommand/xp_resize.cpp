@@ -24,9 +24,9 @@ void XPCommand::UserControl_Resize() {
 
 // The window owns every region it accepts; one it refuses is of no use.
 void XPCommand::MakeRoundRegion() {
-    const raster::HRGN region = controls::MakeRoundRegion(W_, H_);
+    const platform::raster::HRGN region = controls::MakeRoundRegion(W_, H_);
     if (platform::controlhost::SetWindowRgn(hwnd(), region, true) == 0)
-        raster::DeleteObject(region);
+        platform::raster::DeleteObject(region);
 }
 
 }  // namespace controls

@@ -12,8 +12,10 @@ class HostDrawSurface : public DrawSurface {
 public:
     explicit HostDrawSurface(platform::controlhost::Surface& surface) : surface_(surface) {}
 
-    void SetForeColor(raster::OLE_COLOR colour) override { surface_.SetForeColor(colour); }
-    raster::HDC hDC() override { return surface_.hDC(); }
+    void SetForeColor(platform::raster::OLE_COLOR colour) override {
+        surface_.SetForeColor(colour);
+    }
+    platform::raster::HDC hDC() override { return surface_.hDC(); }
 
 private:
     platform::controlhost::Surface& surface_;

@@ -17,7 +17,7 @@ namespace controls {
 // Where the stored data of XPCommand and FlatCmd part: the keys both store
 // whose defaults differ between the two.
 struct PictureButtonDefaults {
-    raster::OLE_COLOR ForeColor = 0;
+    platform::raster::OLE_COLOR ForeColor = 0;
     std::int32_t PictureSize = 0;
     // A number for FlatCmd, a Boolean for XPCommand; a stored True (-1)
     // equals the one but not the other.
@@ -51,25 +51,25 @@ public:
     // Run-time error 6 (overflow), before anything changes, for a value
     // outside 16 bits.
     void SetMousePointer(std::int32_t New_MousePointer);
-    raster::PicturePtr MouseIcon() const { return UserControl::MouseIcon(); }
-    void SetMouseIcon(raster::PicturePtr New_MouseIcon);
+    platform::raster::PicturePtr MouseIcon() const { return UserControl::MouseIcon(); }
+    void SetMouseIcon(platform::raster::PicturePtr New_MouseIcon);
     QString Caption() const { return caption_; }
     void SetCaption(const QString& New_Caption);
     std::int32_t PicturePosition() const { return picturePosition_; }
     void SetPicturePosition(std::int32_t New_PicturePosition);
-    raster::PicturePtr Picture() const { return g_Picture; }
-    void SetPicture(raster::PicturePtr New_Picture);
+    platform::raster::PicturePtr Picture() const { return g_Picture; }
+    void SetPicture(platform::raster::PicturePtr New_Picture);
     std::int32_t PictureWidth() const { return pictureWidth_; }
     void SetPictureWidth(std::int32_t New_PictureWidth);
     std::int32_t PictureHeight() const { return pictureHeight_; }
     void SetPictureHeight(std::int32_t New_PictureHeight);
     std::int32_t PictureSize() const { return pictureSize_; }
     void SetPictureSize(std::int32_t New_PictureSize);
-    raster::PicturePtr PictureHover() const { return pictureHover_; }
-    void SetPictureHover(raster::PicturePtr New_PictureHover);
-    raster::OLE_COLOR ForeColor() const { return foreColor_; }
-    raster::OLE_COLOR MaskColor() const { return maskColor_; }
-    void SetMaskColor(raster::OLE_COLOR New_MaskColor);
+    platform::raster::PicturePtr PictureHover() const { return pictureHover_; }
+    void SetPictureHover(platform::raster::PicturePtr New_PictureHover);
+    platform::raster::OLE_COLOR ForeColor() const { return foreColor_; }
+    platform::raster::OLE_COLOR MaskColor() const { return maskColor_; }
+    void SetMaskColor(platform::raster::OLE_COLOR New_MaskColor);
     bool TransparentBG() const { return transparentBG_; }
     void SetTransparentBG(bool New_TransparentBG);
 
@@ -105,9 +105,9 @@ protected:
     void WriteColours(platform::controlhost::PropertyBag& PropBag) const;
     void WriteMaskAndTransparency(platform::controlhost::PropertyBag& PropBag) const;
 
-    raster::OLE_COLOR backColor_ = 0;
-    raster::OLE_COLOR foreColor_ = 0;
-    raster::OLE_COLOR maskColor_ = 0;
+    platform::raster::OLE_COLOR backColor_ = 0;
+    platform::raster::OLE_COLOR foreColor_ = 0;
+    platform::raster::OLE_COLOR maskColor_ = 0;
     bool transparentBG_ = false;
     QString caption_;
     std::int32_t picturePosition_ = 0;
@@ -116,9 +116,9 @@ protected:
     std::int32_t pictureSize_ = 0;
     std::int32_t originalPicSizeW_ = 0;
     std::int32_t originalPicSizeH_ = 0;
-    raster::PicturePtr g_Picture;
-    raster::PicturePtr g_PictureNormal;
-    raster::PicturePtr pictureHover_;
+    platform::raster::PicturePtr g_Picture;
+    platform::raster::PicturePtr g_PictureNormal;
+    platform::raster::PicturePtr pictureHover_;
     Placement placement_;
 
 private:

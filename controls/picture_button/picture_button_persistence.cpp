@@ -10,17 +10,17 @@ using platform::controlhost::ToLong;
 
 namespace {
 
-const raster::OLE_COLOR kBackColor = raster::SystemOleColor(15);  // button face
-constexpr std::int32_t kPicturePosition = 1;                      // picture left of the caption
+const platform::raster::OLE_COLOR kBackColor = platform::raster::SystemOleColor(15);  // button face
+constexpr std::int32_t kPicturePosition = 1;  // picture left of the caption
 constexpr std::int32_t kPictureSide = 16;
 constexpr std::int32_t kNewPictureSize = 2;  // a new control draws pictures at their own size
-constexpr raster::OLE_COLOR kMaskColor = 0;
+constexpr platform::raster::OLE_COLOR kMaskColor = 0;
 
-QVariant Stored(const raster::PicturePtr& picture) {
+QVariant Stored(const platform::raster::PicturePtr& picture) {
     return platform::controlhost::FromPicture(picture);
 }
 
-raster::PicturePtr ReadPicture(const PropertyBag& bag, const char* key) {
+platform::raster::PicturePtr ReadPicture(const PropertyBag& bag, const char* key) {
     return platform::controlhost::ToPicture(bag.ReadProperty(QLatin1String(key), QVariant()));
 }
 
@@ -37,8 +37,8 @@ void PictureButton::InitCommonProperties() {
     pictureWidth_ = kPictureSide;
     pictureHeight_ = kPictureSide;
     pictureSize_ = kNewPictureSize;
-    pictureHover_ = raster::Picture::CreateEmpty();
-    g_PictureNormal = raster::Picture::CreateEmpty();
+    pictureHover_ = platform::raster::Picture::CreateEmpty();
+    g_PictureNormal = platform::raster::Picture::CreateEmpty();
     maskColor_ = kMaskColor;
     transparentBG_ = ToBoolean(defaults_.TransparentBG);
 }

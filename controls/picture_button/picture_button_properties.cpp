@@ -48,7 +48,7 @@ void PictureButton::SetMousePointer(std::int32_t New_MousePointer) {
     PropertyChanged(QStringLiteral("MousePointer"));
 }
 
-void PictureButton::SetMouseIcon(raster::PicturePtr New_MouseIcon) {
+void PictureButton::SetMouseIcon(platform::raster::PicturePtr New_MouseIcon) {
     UserControl::SetMouseIcon(std::move(New_MouseIcon));
     PropertyChanged(QStringLiteral("MouseIcon"));
 }
@@ -63,7 +63,7 @@ void PictureButton::SetPicturePosition(std::int32_t New_PicturePosition) {
 
 // A new picture replaces a hover picture being shown at once. Only
 // "Picture" is marked, although the drawn size may follow it.
-void PictureButton::SetPicture(raster::PicturePtr New_Picture) {
+void PictureButton::SetPicture(platform::raster::PicturePtr New_Picture) {
     g_Picture = New_Picture;
     g_PictureNormal = std::move(New_Picture);
     if (!g_Picture) {
@@ -113,12 +113,12 @@ void PictureButton::SetPictureSize(std::int32_t New_PictureSize) {
 }
 
 // The hover picture waits for the next time the pointer enters.
-void PictureButton::SetPictureHover(raster::PicturePtr New_PictureHover) {
+void PictureButton::SetPictureHover(platform::raster::PicturePtr New_PictureHover) {
     pictureHover_ = std::move(New_PictureHover);
     PropertyChanged(QStringLiteral("PictureHover"));
 }
 
-void PictureButton::SetMaskColor(raster::OLE_COLOR New_MaskColor) {
+void PictureButton::SetMaskColor(platform::raster::OLE_COLOR New_MaskColor) {
     StoreAndRepaint(maskColor_, New_MaskColor, QStringLiteral("MaskColor"));
 }
 

@@ -12,32 +12,33 @@ constexpr int kInset = 4;
 // DT_CALCRECT | DT_WORDBREAK | DT_VCENTER | DT_CENTER.
 constexpr unsigned kMeasureFormat = 0x415;
 
-std::int32_t WidthOf(const raster::RECT& r) {
+std::int32_t WidthOf(const platform::raster::RECT& r) {
     return Sub32(r.right, r.left);
 }
-std::int32_t HeightOf(const raster::RECT& r) {
+std::int32_t HeightOf(const platform::raster::RECT& r) {
     return Sub32(r.bottom, r.top);
 }
 
-raster::RECT Sized(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
-    return raster::RECT{left, top, Add32(left, width), Add32(top, height)};
+platform::raster::RECT Sized(std::int32_t left, std::int32_t top, std::int32_t width,
+                             std::int32_t height) {
+    return platform::raster::RECT{left, top, Add32(left, width), Add32(top, height)};
 }
 
 }  // namespace
 
 void Placement::CalcLayout(const PlacementInputs& in, PlacementSurface& surface) {
-    const raster::RECT client{0, 0, Sub32(Round32(surface.ScaleWidth()), 1),
-                              Sub32(Round32(surface.ScaleHeight()), 1)};
-    g_ContentRect =
-        raster::RECT{client.left + kInset, client.top + kInset,
-                     Add32(Sub32(client.right, kInset), 1), Add32(Sub32(client.bottom, kInset), 1)};
+    const platform::raster::RECT client{0, 0, Sub32(Round32(surface.ScaleWidth()), 1),
+                                        Sub32(Round32(surface.ScaleHeight()), 1)};
+    g_ContentRect = platform::raster::RECT{client.left + kInset, client.top + kInset,
+                                           Add32(Sub32(client.right, kInset), 1),
+                                           Add32(Sub32(client.bottom, kInset), 1)};
     if (!in.g_Picture) {
         g_CaptionRect = g_ContentRect;
         CalcCaptionRect(in, surface);
         return;
     }
     if (in.Caption.isEmpty()) {
-        const raster::RECT& c = g_ContentRect;
+        const platform::raster::RECT& c = g_ContentRect;
         g_PictureRect = Sized(Centre32(c.left, WidthOf(c), in.PictureWidth),
                               Centre32(c.top, HeightOf(c), in.PictureHeight), in.PictureWidth,
                               in.PictureHeight);
@@ -52,7 +53,7 @@ void Placement::CalcLayout(const PlacementInputs& in, PlacementSurface& surface)
 // its own across it. Any other position leaves the centred caption and the
 // picture where an earlier layout put it.
 void Placement::PlacePair(const PlacementInputs& in) {
-    const raster::RECT& c = g_ContentRect;
+    const platform::raster::RECT& c = g_ContentRect;
     const std::int32_t cw = WidthOf(g_CaptionRect);
     const std::int32_t ch = HeightOf(g_CaptionRect);
     const std::int32_t pw = in.PictureWidth;
@@ -92,10 +93,10 @@ void Placement::CalcCaptionRect(const PlacementInputs& in, PlacementSurface& sur
     g_TextParams.iTabLength = 1;
     g_TextParams.iLeftMargin = 1;
     g_TextParams.iRightMargin = 1;
-    raster::DrawTextExA(surface.hDC(), platform::basic::ToAnsi(in.Caption),
-                        static_cast<int>(in.Caption.length()), &g_CaptionRect, kMeasureFormat,
-                        &g_TextParams);
-    const raster::RECT& c = g_ContentRect;
+    platform::raster::DrawTextExA(surface.hDC(), platform::basic::ToAnsi(in.Caption),
+                                  static_cast<int>(in.Caption.length()), &g_CaptionRect,
+                                  kMeasureFormat, &g_TextParams);
+    const platform::raster::RECT& c = g_ContentRect;
     const std::int32_t width = WidthOf(g_CaptionRect);
     const std::int32_t height = HeightOf(g_CaptionRect);
     g_CaptionRect = Sized(Centre32(c.left, WidthOf(c), width), Centre32(c.top, HeightOf(c), height),

@@ -9,11 +9,11 @@ namespace {
 
 // DT_CENTER | DT_VCENTER | DT_WORDBREAK.
 constexpr unsigned kDrawFormat = 21;
-constexpr raster::OLE_COLOR kHighlight = raster::SystemOleColor(20);
-constexpr raster::OLE_COLOR kShadow = raster::SystemOleColor(16);
+constexpr platform::raster::OLE_COLOR kHighlight = platform::raster::SystemOleColor(20);
+constexpr platform::raster::OLE_COLOR kShadow = platform::raster::SystemOleColor(16);
 
-raster::COLORREF Real(raster::OLE_COLOR colour) {
-    return static_cast<raster::COLORREF>(TranslateColor(colour));
+platform::raster::COLORREF Real(platform::raster::OLE_COLOR colour) {
+    return static_cast<platform::raster::COLORREF>(TranslateColor(colour));
 }
 
 }  // namespace
@@ -24,21 +24,24 @@ raster::COLORREF Real(raster::OLE_COLOR colour) {
 // shadow copy in place.
 void Placement::DrawCaption(const PlacementInputs& in, PlacementSurface& surface) {
     if (in.Caption.isEmpty()) return;
-    raster::SetTextColor(surface.hDC(), Real(in.ForeColor));
-    raster::RECT r = g_CaptionRect;
+    platform::raster::SetTextColor(surface.hDC(), Real(in.ForeColor));
+    platform::raster::RECT r = g_CaptionRect;
     if (in.g_Pressed)
-        r = raster::RECT{Add32(r.left, 1), Add32(r.top, 1), Add32(r.right, 1), Add32(r.bottom, 1)};
+        r = platform::raster::RECT{Add32(r.left, 1), Add32(r.top, 1), Add32(r.right, 1),
+                                   Add32(r.bottom, 1)};
     const QByteArray text = platform::basic::ToAnsi(in.Caption);
     const int count = static_cast<int>(in.Caption.length());
     if (in.Enabled) {
-        raster::DrawTextExA(surface.hDC(), text, count, &r, kDrawFormat, &g_TextParams);
+        platform::raster::DrawTextExA(surface.hDC(), text, count, &r, kDrawFormat, &g_TextParams);
         return;
     }
-    raster::SetTextColor(surface.hDC(), Real(kHighlight));
-    raster::RECT highlight{Add32(r.left, 1), Add32(r.top, 1), Add32(r.right, 1), r.bottom};
-    raster::DrawTextExA(surface.hDC(), text, count, &highlight, kDrawFormat, &g_TextParams);
-    raster::SetTextColor(surface.hDC(), Real(kShadow));
-    raster::DrawTextExA(surface.hDC(), text, count, &r, kDrawFormat, &g_TextParams);
+    platform::raster::SetTextColor(surface.hDC(), Real(kHighlight));
+    platform::raster::RECT highlight{Add32(r.left, 1), Add32(r.top, 1), Add32(r.right, 1),
+                                     r.bottom};
+    platform::raster::DrawTextExA(surface.hDC(), text, count, &highlight, kDrawFormat,
+                                  &g_TextParams);
+    platform::raster::SetTextColor(surface.hDC(), Real(kShadow));
+    platform::raster::DrawTextExA(surface.hDC(), text, count, &r, kDrawFormat, &g_TextParams);
 }
 
 }  // namespace controls

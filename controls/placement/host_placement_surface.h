@@ -10,10 +10,10 @@ class HostPlacementSurface : public PlacementSurface {
 public:
     explicit HostPlacementSurface(platform::controlhost::Surface& surface) : surface_(surface) {}
 
-    raster::HDC hDC() override { return surface_.hDC(); }
+    platform::raster::HDC hDC() override { return surface_.hDC(); }
     double ScaleWidth() override { return surface_.ScaleWidth(); }
     double ScaleHeight() override { return surface_.ScaleHeight(); }
-    void PaintPicture(const raster::PicturePtr& picture, float x, float y, float width,
+    void PaintPicture(const platform::raster::PicturePtr& picture, float x, float y, float width,
                       float height, float sourceX, float sourceY, float sourceWidth,
                       float sourceHeight) override {
         surface_.PaintPicture(picture, x, y, width, height, sourceX, sourceY, sourceWidth,

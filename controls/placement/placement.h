@@ -12,15 +12,15 @@ namespace controls {
 // and FlatCmd fill it from their own members before each use.
 struct PlacementInputs {
     QString Caption;
-    raster::OLE_COLOR ForeColor = 0;
+    platform::raster::OLE_COLOR ForeColor = 0;
     bool Enabled = true;
-    raster::PicturePtr g_Picture;  // the picture drawn now; nullptr for none
-    int PicturePosition = 1;       // 0 above, 1 left of, 2 right of, 3 below the caption
+    platform::raster::PicturePtr g_Picture;  // the picture drawn now; nullptr for none
+    int PicturePosition = 1;                 // 0 above, 1 left of, 2 right of, 3 below the caption
     int PictureWidth = 16;
     int PictureHeight = 16;
     int OriginalPicSizeW = 0;
     int OriginalPicSizeH = 0;
-    raster::OLE_COLOR MaskColor = 0;
+    platform::raster::OLE_COLOR MaskColor = 0;
     bool g_Pressed = false;
 };
 
@@ -29,16 +29,16 @@ class PlacementSurface {
 public:
     virtual ~PlacementSurface() = default;
     // The surface's device context, read afresh on every call.
-    virtual raster::HDC hDC() = 0;
+    virtual platform::raster::HDC hDC() = 0;
     // The surface's size in its scale unit (pixels for both controls).
     virtual double ScaleWidth() = 0;
     virtual double ScaleHeight() = 0;
     // The surface's own picture painting: the source area of `picture` (in
     // pixels of the picture) stretched onto the destination area, keeping
     // the picture's transparency.
-    virtual void PaintPicture(const raster::PicturePtr& picture, float x, float y, float width,
-                              float height, float sourceX, float sourceY, float sourceWidth,
-                              float sourceHeight) = 0;
+    virtual void PaintPicture(const platform::raster::PicturePtr& picture, float x, float y,
+                              float width, float height, float sourceX, float sourceY,
+                              float sourceWidth, float sourceHeight) = 0;
 };
 
 // Places and draws a button's caption and optional picture over its face.
@@ -54,19 +54,19 @@ public:
     void DrawPicture(const PlacementInputs& in, PlacementSurface& surface);
     // Only the area's left and top are used.
     void DrawBitmap(const PlacementInputs& in, PlacementSurface& surface, bool enabled,
-                    const raster::RECT& area);
+                    const platform::raster::RECT& area);
     void DrawIconPic(const PlacementInputs& in, PlacementSurface& surface, bool enabled,
-                     const raster::RECT& area);
+                     const platform::raster::RECT& area);
 
     // The last step of CalcLayout for a picture with a caption: places the
     // picture and the measured g_CaptionRect inside g_ContentRect by
     // PicturePosition.
     void PlacePair(const PlacementInputs& in);
 
-    raster::RECT g_ContentRect;
-    raster::RECT g_PictureRect;
-    raster::RECT g_CaptionRect;
-    raster::DRAWTEXTPARAMS g_TextParams;
+    platform::raster::RECT g_ContentRect;
+    platform::raster::RECT g_PictureRect;
+    platform::raster::RECT g_CaptionRect;
+    platform::raster::DRAWTEXTPARAMS g_TextParams;
 };
 
 }  // namespace controls

@@ -33,10 +33,10 @@ enum Scratch { M1, M2, C1, C2, kScratchCount };
 
 }  // namespace
 
-std::int32_t TranslateColor(raster::OLE_COLOR colour) {
+std::int32_t TranslateColor(platform::raster::OLE_COLOR colour) {
     if (colour >= 0 && colour <= 0xFFFFFF) return colour;
-    return static_cast<std::int32_t>(
-        raster::GetSysColor(static_cast<int>(static_cast<std::uint32_t>(colour) & 0xFFFFFFu)));
+    return static_cast<std::int32_t>(platform::raster::GetSysColor(
+        static_cast<int>(static_cast<std::uint32_t>(colour) & 0xFFFFFFu)));
 }
 
 std::int32_t ShiftColor(std::int32_t colour, std::int32_t amount) {
@@ -51,28 +51,29 @@ std::int32_t ShiftColor(std::int32_t colour, std::int32_t amount) {
     return Clamp(newRed) + Clamp(newGreen) * 0x100 + Clamp(newBlue) * 0x10000;
 }
 
-void DrawLine(DrawSurface& surface, int x1, int y1, int x2, int y2, raster::OLE_COLOR colour) {
+void DrawLine(DrawSurface& surface, int x1, int y1, int x2, int y2,
+              platform::raster::OLE_COLOR colour) {
     surface.SetForeColor(colour);
-    raster::MoveToEx(surface.hDC(), x1, y1, nullptr);
-    raster::LineTo(surface.hDC(), x2, y2);
+    platform::raster::MoveToEx(surface.hDC(), x1, y1, nullptr);
+    platform::raster::LineTo(surface.hDC(), x2, y2);
 }
 
-void DrawRect(raster::HDC dc, int x1, int y1, int x2, int y2, raster::OLE_COLOR colour,
-              bool filled) {
-    const auto c = static_cast<raster::COLORREF>(TranslateColor(colour));
-    const raster::HBRUSH brush = raster::CreateSolidBrush(c);
-    const raster::RECT rect{x1, y1, x2, y2};
+void DrawRect(platform::raster::HDC dc, int x1, int y1, int x2, int y2,
+              platform::raster::OLE_COLOR colour, bool filled) {
+    const auto c = static_cast<platform::raster::COLORREF>(TranslateColor(colour));
+    const platform::raster::HBRUSH brush = platform::raster::CreateSolidBrush(c);
+    const platform::raster::RECT rect{x1, y1, x2, y2};
     if (filled)
-        raster::FillRect(dc, rect, brush);
+        platform::raster::FillRect(dc, rect, brush);
     else
-        raster::FrameRect(dc, rect, brush);
-    raster::DeleteObject(brush);
+        platform::raster::FrameRect(dc, rect, brush);
+    platform::raster::DeleteObject(brush);
 }
 
-void BlitTransparent(raster::HDC dest, raster::HDC background, raster::HDC source, int srcLeft,
-                     int srcTop, int srcRight, int srcBottom, int dstX, int dstY,
-                     raster::OLE_COLOR key) {
-    using namespace raster;
+void BlitTransparent(platform::raster::HDC dest, platform::raster::HDC background,
+                     platform::raster::HDC source, int srcLeft, int srcTop, int srcRight,
+                     int srcBottom, int dstX, int dstY, platform::raster::OLE_COLOR key) {
+    using namespace platform::raster;
     const int w = Checked<std::int16_t>(static_cast<long long>(srcRight) - srcLeft);
     const int h = Checked<std::int16_t>(static_cast<long long>(srcBottom) - srcTop);
 

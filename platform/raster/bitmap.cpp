@@ -6,7 +6,7 @@
 #include "platform/raster/object_table.h"
 #include "platform/raster/pixels.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::BitmapObject;
@@ -94,13 +94,13 @@ bool IsMonochromeBitmap(HBITMAP bitmap) {
     return object && object->mono;
 }
 
-}  // namespace raster
+}  // namespace platform::raster
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 HBITMAP StockMonoBitmap() {
     static const HBITMAP bitmap{AddStockObject(BitmapObject{BlankImage(1, 1, true), true, 0})};
     return bitmap;
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Bitmaps: colour (32 bits per pixel, the display format) or monochrome (1 bit
 // per pixel: 0 black, 1 white). A new bitmap is black. Sizes that are negative
@@ -34,4 +34,4 @@ int BitmapWidth(HBITMAP bitmap);
 int BitmapHeight(HBITMAP bitmap);
 bool IsMonochromeBitmap(HBITMAP bitmap);
 
-}  // namespace raster
+}  // namespace platform::raster

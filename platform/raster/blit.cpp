@@ -7,7 +7,7 @@
 #include "platform/raster/pixels.h"
 #include "platform/raster/rop.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::DcObject;
@@ -195,4 +195,4 @@ bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc
     return Run(to, x, y, w, h, &from, xSrc, ySrc, wSrc, hSrc, rop);
 }
 
-}  // namespace raster
+}  // namespace platform::raster

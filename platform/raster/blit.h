@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Ternary raster operations. Bits 16..23 of the code are the truth table: for
 // pattern P (the destination context's brush), source S and destination D,
@@ -46,4 +46,4 @@ bool BitBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, RO
 bool StretchBlt(HDC dst, int x, int y, int w, int h, HDC src, int xSrc, int ySrc, int wSrc,
                 int hSrc, ROP rop);
 
-}  // namespace raster
+}  // namespace platform::raster

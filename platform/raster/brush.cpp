@@ -2,7 +2,7 @@
 
 #include "platform/raster/object_table.h"
 
-namespace raster {
+namespace platform::raster {
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
     return HBRUSH{detail::AddObject(detail::BrushObject{colour})};
@@ -13,13 +13,13 @@ COLORREF BrushColor(HBRUSH brush) {
     return object ? object->colour : CLR_INVALID;
 }
 
-}  // namespace raster
+}  // namespace platform::raster
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 HBRUSH StockWhiteBrush() {
     static const HBRUSH brush{AddStockObject(BrushObject{0xFFFFFF})};
     return brush;
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -2,7 +2,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // A solid brush of one colour. Counted; free with DeleteObject.
 HBRUSH CreateSolidBrush(COLORREF colour);
@@ -10,4 +10,4 @@ HBRUSH CreateSolidBrush(COLORREF colour);
 // The colour of a brush (CLR_INVALID for an unknown handle).
 COLORREF BrushColor(HBRUSH brush);
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -5,7 +5,7 @@
 #include "platform/raster/object_table.h"
 #include "platform/raster/pixels.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::DcObject;
@@ -147,4 +147,4 @@ bool IsMonochromeDC(HDC dc) {
     return target && target.mono;
 }
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -4,7 +4,7 @@
 
 class QImage;
 
-namespace raster {
+namespace platform::raster {
 
 // Device contexts.
 //
@@ -65,4 +65,4 @@ int DcHeight(HDC dc);
 // True when the context draws on a monochrome bitmap.
 bool IsMonochromeDC(HDC dc);
 
-}  // namespace raster
+}  // namespace platform::raster

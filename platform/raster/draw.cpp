@@ -5,7 +5,7 @@
 #include "platform/raster/brush.h"
 #include "platform/raster/pixels.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::Target;
@@ -96,4 +96,4 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     return detail::ReadPixel(target, x, y);
 }
 
-}  // namespace raster
+}  // namespace platform::raster

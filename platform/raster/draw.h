@@ -2,7 +2,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Drawing on a context. On a monochrome bitmap a colour becomes 1 (white) when
 // it is nearer to white than to black, else 0. Coordinates outside the
@@ -27,4 +27,4 @@ bool SetPixelV(HDC dc, int x, int y, COLORREF colour);
 // The colour of one pixel; CLR_INVALID (all 32 bits set) outside the bitmap.
 COLORREF GetPixel(HDC dc, int x, int y);
 
-}  // namespace raster
+}  // namespace platform::raster

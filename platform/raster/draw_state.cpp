@@ -9,7 +9,7 @@
 #include "platform/raster/pixels.h"
 #include "platform/raster/sys_color.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::Target;
@@ -130,4 +130,4 @@ bool DrawStateA(HDC dc, HBRUSH, std::uint32_t image, int x, int y, int cx, int c
     }
 }
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // DrawStateA kinds and states.
 constexpr unsigned DST_ICON = 0x0003;
@@ -32,4 +32,4 @@ constexpr unsigned DSS_DISABLED = 0x0020;
 bool DrawStateA(HDC dc, HBRUSH brush, std::uint32_t image, int x, int y, int cx, int cy,
                 unsigned flags);
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -16,7 +16,7 @@
 #include "platform/raster/text_prefix.h"
 #include "platform/raster/text_stamp.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 struct Line {
@@ -254,7 +254,7 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     if (params) params->uiLengthDrawn = static_cast<unsigned>(bytes.size());
     const QFont font = DrawingFont(object->font);
     const int width = rect->right - rect->left - margins.iLeftMargin - margins.iRightMargin;
-    const detail::PrefixedText shown = ShownText(platform::basic::FromAnsi(bytes), format);
+    const detail::PrefixedText shown = ShownText(basic::FromAnsi(bytes), format);
     Layout& layout = LaidOut(shown.text, font, format, width);
     const std::vector<Line>& lines = layout.lines;
     const int height = QFontMetrics(font).height() * int(lines.size());
@@ -278,4 +278,4 @@ int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned 
     return height;
 }
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // DrawTextExA format flags.
 constexpr unsigned DT_CENTER = 0x0001;
@@ -58,4 +58,4 @@ struct DRAWTEXTPARAMS {
 int DrawTextExA(HDC dc, const QByteArray& text, int count, RECT* rect, unsigned format,
                 DRAWTEXTPARAMS* params);
 
-}  // namespace raster
+}  // namespace platform::raster

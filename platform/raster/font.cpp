@@ -4,7 +4,7 @@
 
 #include "platform/raster/object_table.h"
 
-namespace raster {
+namespace platform::raster {
 
 HFONT CreateFontFromQFont(const QFont& font) {
     return HFONT{detail::AddObject(detail::FontObject{font})};
@@ -16,13 +16,13 @@ QFont FontOf(HFONT font) {
     return *object->font;
 }
 
-}  // namespace raster
+}  // namespace platform::raster
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 HFONT StockFont() {
     static const HFONT font{AddStockObject(FontObject{})};
     return font;
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

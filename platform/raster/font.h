@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // A font object holding a QFont. Counted; free with DeleteObject. A new
 // context holds the stock default font, which is the application's font at
@@ -15,4 +15,4 @@ HFONT CreateFontFromQFont(const QFont& font);
 // unknown handle).
 QFont FontOf(HFONT font);
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -5,7 +5,7 @@
 
 // Basic types of the raster layer: the handles, colours, points and rectangles
 // that the drawing calls take. Everything runs on the GUI thread only.
-namespace raster {
+namespace platform::raster {
 
 // A handle is a small positive id; 0 means "none". Ids count upwards and are
 // reused only after the 32-bit count wraps around, so a stale handle is
@@ -79,4 +79,4 @@ struct RECT {
     constexpr bool operator==(const RECT&) const = default;
 };
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -2,7 +2,7 @@
 
 #include "platform/raster/object_table.h"
 
-namespace raster {
+namespace platform::raster {
 
 using detail::IconObject;
 
@@ -31,4 +31,4 @@ int IconHeight(HICON icon) {
     return object ? object->image.height() : 0;
 }
 
-}  // namespace raster
+}  // namespace platform::raster

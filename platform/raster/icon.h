@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Icons: an image with transparency (its alpha channel). Counted; free with
 // DestroyIcon.
@@ -16,4 +16,4 @@ QImage IconToImage(HICON icon);
 int IconWidth(HICON icon);
 int IconHeight(HICON icon);
 
-}  // namespace raster
+}  // namespace platform::raster

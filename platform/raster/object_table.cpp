@@ -4,7 +4,7 @@
 
 #include "platform/raster/objects.h"
 
-namespace raster::detail {
+namespace platform::raster::detail {
 namespace {
 
 struct Entry {
@@ -73,9 +73,9 @@ bool IsSelectedAnywhere(std::uint32_t id) {
     return false;
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail
 
-namespace raster {
+namespace platform::raster {
 
 std::size_t LiveObjectCount() {
     const auto& t = detail::table();
@@ -96,4 +96,4 @@ bool DeleteObject(HGDIOBJ object) {
     return RemoveObject(object.id);
 }
 
-}  // namespace raster
+}  // namespace platform::raster

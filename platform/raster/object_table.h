@@ -14,7 +14,7 @@
 
 // The layer's own bookkeeping: every object behind a handle. Not part of the
 // layer's interface; only the layer's sources include it.
-namespace raster::detail {
+namespace platform::raster::detail {
 
 struct DcObject {
     QImage* external = nullptr;  // a surface context's image, else null
@@ -82,4 +82,4 @@ HBRUSH StockWhiteBrush();
 HFONT StockFont();
 HPALETTE StockPalette();
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Deletes a bitmap, brush, region, palette or font. Fails (false) for a handle
 // that is unknown or already deleted, and for an object that is selected into a
@@ -18,4 +18,4 @@ bool DeleteObject(HGDIOBJ object);
 // objects are not counted. Tests compare it before and after painting.
 std::size_t LiveObjectCount();
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -2,7 +2,7 @@
 
 #include "platform/raster/sys_color.h"
 
-namespace raster {
+namespace platform::raster {
 
 COLORREF ResolveOleColor(OLE_COLOR colour) {
     if (colour >= 0 && colour <= 0xFFFFFF) return static_cast<COLORREF>(colour);
@@ -13,4 +13,4 @@ QColor ToQColor(COLORREF colour) {
     return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-}  // namespace raster
+}  // namespace platform::raster

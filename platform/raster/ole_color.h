@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // The real colour of an OLE colour: 0..0xFFFFFF unchanged, any other value the
 // system colour of its low 24 bits (0x8000000F is the button face). The
@@ -14,4 +14,4 @@ COLORREF ResolveOleColor(OLE_COLOR colour);
 
 QColor ToQColor(COLORREF colour);
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -6,7 +6,7 @@
 #include "platform/raster/object_table.h"
 #include "platform/raster/pixels.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::PaletteObject;
@@ -128,9 +128,9 @@ unsigned RealizePalette(HDC dc) {
     return palette ? static_cast<unsigned>(palette->entries.size()) : 0;
 }
 
-}  // namespace raster
+}  // namespace platform::raster
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 HPALETTE StockPalette() {
     static const HPALETTE palette{AddStockObject(
@@ -138,4 +138,4 @@ HPALETTE StockPalette() {
     return palette;
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -6,7 +6,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Palettes and the display's capabilities.
 //
@@ -78,4 +78,4 @@ HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool forceBackground);
 // entries on a palette display, 0 otherwise. Pixels are not changed.
 unsigned RealizePalette(HDC dc);
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -8,7 +8,7 @@
 #include "platform/raster/icon.h"
 #include "platform/raster/objects.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 constexpr int kHimetricPerInch = 2540;
@@ -18,7 +18,7 @@ constexpr int kPixelsPerInch = 96;
 
 int PixelsToHimetric(int pixels) {
     return static_cast<int>(
-        platform::basic::RoundHalfEven(double(pixels) * kHimetricPerInch / kPixelsPerInch));
+        basic::RoundHalfEven(double(pixels) * kHimetricPerInch / kPixelsPerInch));
 }
 
 Picture::~Picture() {
@@ -103,4 +103,4 @@ PicturePtr LoadPicture(const QString& path) {
     return PictureFromImage(image);
 }
 
-}  // namespace raster
+}  // namespace platform::raster

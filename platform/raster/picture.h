@@ -7,7 +7,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // The standard OLE picture object. A picture value is a PicturePtr: nullptr
 // is "no picture" (Nothing); a Picture of type None is an empty picture (no
@@ -90,4 +90,4 @@ PicturePtr LoadPicture(const QString& path);
 // An icon picture that owns a new icon holding `image` (with its alpha).
 PicturePtr IconPictureFromImage(const QImage& image);
 
-}  // namespace raster
+}  // namespace platform::raster

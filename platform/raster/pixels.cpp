@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 bool IsSurfaceFormat(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
@@ -59,4 +59,4 @@ void FillArea(const Target& target, int left, int top, int right, int bottom, CO
     }
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

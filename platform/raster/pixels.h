@@ -7,7 +7,7 @@
 #include "platform/raster/object_table.h"
 
 // Pixel access shared by the layer's drawing sources.
-namespace raster::detail {
+namespace platform::raster::detail {
 
 // What a context draws on: a 32-bit image (colour) or a Grayscale8 image
 // holding 0x00 / 0xFF (monochrome).
@@ -54,4 +54,4 @@ COLORREF ReadPixel(const Target& target, int x, int y);
 // Colours the pixels of [left, right) x [top, bottom), clipped to the target.
 void FillArea(const Target& target, int left, int top, int right, int bottom, COLORREF colour);
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

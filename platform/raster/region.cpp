@@ -2,7 +2,7 @@
 
 #include "platform/raster/object_table.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using detail::RegionObject;
@@ -54,4 +54,4 @@ QRegion RegionToQRegion(HRGN region) {
     return object ? object->region : QRegion();
 }
 
-}  // namespace raster
+}  // namespace platform::raster

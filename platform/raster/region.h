@@ -4,7 +4,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // Regions made of rectangles, in the pixels of a window.
 
@@ -36,4 +36,4 @@ int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode);
 // when a later SetWindowRgn replaces it or the window goes away.
 QRegion RegionToQRegion(HRGN region);
 
-}  // namespace raster
+}  // namespace platform::raster

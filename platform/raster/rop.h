@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Evaluation of a raster operation's truth table over whole pixels.
-namespace raster::detail {
+namespace platform::raster::detail {
 
 // The truth-table byte of a raster operation code.
 constexpr std::uint8_t RopTable(std::uint32_t rop) {
@@ -56,4 +56,4 @@ void CombineRow(std::uint8_t table, Pixel p, const Pixel* src, Pixel* dst, int c
     }
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -4,7 +4,7 @@
 
 #include "platform/raster/object_table.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 constexpr int kColourCount = 31;
@@ -66,4 +66,4 @@ HBRUSH GetSysColorBrush(int index) {
     return Known(index) ? brushes[index] : HBRUSH{};
 }
 
-}  // namespace raster
+}  // namespace platform::raster

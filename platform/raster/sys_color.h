@@ -2,7 +2,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // System colour indexes that the program names; GetSysColor takes any.
 constexpr int COLOR_BTNFACE = 15;
@@ -18,4 +18,4 @@ COLORREF GetSysColor(int index);
 // outside the table.
 HBRUSH GetSysColorBrush(int index);
 
-}  // namespace raster
+}  // namespace platform::raster

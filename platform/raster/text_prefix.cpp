@@ -1,6 +1,6 @@
 #include "platform/raster/text_prefix.h"
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 PrefixedText StripPrefixes(const QString& text) {
     PrefixedText result;
@@ -33,4 +33,4 @@ std::vector<std::vector<int>> UnderlinedByLine(const PrefixedText& text,
     return result;
 }
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-namespace raster::detail {
+namespace platform::raster::detail {
 
 // A text with its mnemonic prefixes taken out: "&x" shows x underlined, "&&"
 // shows one "&", and a lone "&" at the very end shows nothing.
@@ -20,4 +20,4 @@ PrefixedText StripPrefixes(const QString& text);
 std::vector<std::vector<int>> UnderlinedByLine(const PrefixedText& text,
                                                const std::vector<QString>& lines);
 
-}  // namespace raster::detail
+}  // namespace platform::raster::detail

@@ -6,7 +6,7 @@
 
 #include "platform/raster/pixels.h"
 
-namespace raster {
+namespace platform::raster {
 
 std::optional<TextStamp> TextStamp::Make(const QString& text, const QFont& font) {
     const QFontMetrics metrics(font);
@@ -52,4 +52,4 @@ void TextStamp::Put(QImage& image, int x, int y, const QRect& clip, COLORREF col
     }
 }
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -9,7 +9,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace raster {
+namespace platform::raster {
 
 // One line of text drawn once, without anti-aliasing, and kept as the
 // pixels it colours, so that putting it on a colour image at a whole-pixel
@@ -33,4 +33,4 @@ private:
     std::vector<Span> spans_;
 };
 
-}  // namespace raster
+}  // namespace platform::raster

@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace raster;
+using namespace platform::raster;
 
 // A 6 x 4 surface whose pixel (x, y) is RGB(x * 40, y * 60, 7).
 class CaptureTest : public ::testing::Test {

@@ -36,16 +36,16 @@ QImage Art() {
     return image;
 }
 
-raster::PicturePtr Bitmap() {
-    return raster::PictureFromImage(Art());
+platform::raster::PicturePtr Bitmap() {
+    return platform::raster::PictureFromImage(Art());
 }
 
-raster::PicturePtr Icon() {
+platform::raster::PicturePtr Icon() {
     QImage image = Art();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == qRgb(255, 0, 255)) image.setPixel(x, y, qRgba(0, 0, 0, 0));
-    return raster::IconPictureFromImage(image);
+    return platform::raster::IconPictureFromImage(image);
 }
 
 struct XPLook {
@@ -65,7 +65,7 @@ const char* const kMember = "注册会员登录      ";
 
 void None(XPProbe&) {}
 
-void WithPicture(XPProbe& c, const raster::PicturePtr& picture, int position) {
+void WithPicture(XPProbe& c, const platform::raster::PicturePtr& picture, int position) {
     c.SetPicture(picture);
     c.SetPicturePosition(position);
     c.SetMaskColor(0xFF00FF);
@@ -88,7 +88,7 @@ const XPLook kXPLooks[] = {
      [](XPProbe& c) {
          c.SetForeColor(0x0000C0);
          c.SetXPColor_Hover(0x00FF00);
-         c.SetXPColor_Pressed(raster::SystemOleColor(13));
+         c.SetXPColor_Pressed(platform::raster::SystemOleColor(13));
      },
      false, true, true},
     {"BiggerFont", 105, 40, kGuest,
@@ -157,7 +157,7 @@ void KeyedStrip(FlatProbe& c) {
         strip.setPixel(frame * 60 + 10, 20, qRgb(25, 50, 255));
         strip.setPixel(frame * 60 + 11, 20, qRgb(255, 0, 254));
     }
-    c.SetPictureBG(raster::PictureFromImage(strip));
+    c.SetPictureBG(platform::raster::PictureFromImage(strip));
 }
 
 const FlatLook kFlatLooks[] = {

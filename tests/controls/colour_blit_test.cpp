@@ -8,14 +8,14 @@
 namespace controls {
 namespace {
 
-using raster::RGB;
-using raster::testing::Canvas;
-using raster::testing::Read;
-using raster::testing::Rows;
+using platform::raster::RGB;
+using platform::raster::testing::Canvas;
+using platform::raster::testing::Read;
+using platform::raster::testing::Rows;
 
 struct TranslateCase {
     const char* what;
-    raster::OLE_COLOR value;
+    platform::raster::OLE_COLOR value;
     std::int32_t expected;
 };
 
@@ -28,11 +28,11 @@ TEST_P(TranslateColorTest, RealColoursPassSystemColoursAreLookedUp) {
 INSTANTIATE_TEST_SUITE_P(
     Values, TranslateColorTest,
     ::testing::Values(TranslateCase{"white", 0xFFFFFF, 0xFFFFFF}, TranslateCase{"black", 0, 0},
-                      TranslateCase{"button face", raster::SystemOleColor(15), 0xD8E9EC},
-                      TranslateCase{"button text", raster::SystemOleColor(18), 0},
-                      TranslateCase{"3D highlight", raster::SystemOleColor(20), 0xFFFFFF},
+                      TranslateCase{"button face", platform::raster::SystemOleColor(15), 0xD8E9EC},
+                      TranslateCase{"button text", platform::raster::SystemOleColor(18), 0},
+                      TranslateCase{"3D highlight", platform::raster::SystemOleColor(20), 0xFFFFFF},
                       TranslateCase{"above the real range", 0x1000000, 0xC8D0D4},
-                      TranslateCase{"unknown index", raster::SystemOleColor(99), 0},
+                      TranslateCase{"unknown index", platform::raster::SystemOleColor(99), 0},
                       TranslateCase{"negative, low bits 21", -0x7FFFFFEB, 0x646F71}));
 
 struct ShiftCase {
@@ -80,12 +80,12 @@ TEST(ShiftColor, OverflowRaisesRunTimeErrorSix) {
 class CanvasSurface : public DrawSurface {
 public:
     explicit CanvasSurface(const Canvas& canvas) : canvas_(canvas) {}
-    void SetForeColor(raster::OLE_COLOR colour) override {
+    void SetForeColor(platform::raster::OLE_COLOR colour) override {
         foreColor = colour;
-        raster::SetDCPenColor(canvas_.dc(), raster::ResolveOleColor(colour));
+        platform::raster::SetDCPenColor(canvas_.dc(), platform::raster::ResolveOleColor(colour));
     }
-    raster::HDC hDC() override { return canvas_.dc(); }
-    raster::OLE_COLOR foreColor = 0;
+    platform::raster::HDC hDC() override { return canvas_.dc(); }
+    platform::raster::OLE_COLOR foreColor = 0;
 
 private:
     const Canvas& canvas_;
@@ -94,7 +94,7 @@ private:
 struct LineCase {
     const char* what;
     int x1, y1, x2, y2;
-    raster::OLE_COLOR colour;
+    platform::raster::OLE_COLOR colour;
     Rows expected;
 };
 
@@ -111,16 +111,21 @@ TEST_P(DrawLineTest, StopsBeforeTheEndPoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, DrawLineTest,
-    ::testing::Values(
-        LineCase{"full row", 0, 1, 4, 1, 0x0000FF, {"....", "rrrr", "...."}},
-        LineCase{"column", 2, 0, 2, 2, 0xFF0000, {"..b.", "..b.", "...."}},
-        LineCase{"system colour", 1, 2, 3, 2, raster::SystemOleColor(18), {"....", "....", ".##."}},
-        LineCase{"nothing", 3, 0, 3, 0, 0x0000FF, {"....", "....", "...."}}));
+    ::testing::Values(LineCase{"full row", 0, 1, 4, 1, 0x0000FF, {"....", "rrrr", "...."}},
+                      LineCase{"column", 2, 0, 2, 2, 0xFF0000, {"..b.", "..b.", "...."}},
+                      LineCase{"system colour",
+                               1,
+                               2,
+                               3,
+                               2,
+                               platform::raster::SystemOleColor(18),
+                               {"....", "....", ".##."}},
+                      LineCase{"nothing", 3, 0, 3, 0, 0x0000FF, {"....", "....", "...."}}));
 
 struct RectCase {
     const char* what;
     int x1, y1, x2, y2;
-    raster::OLE_COLOR colour;
+    platform::raster::OLE_COLOR colour;
     bool filled;
     Rows expected;
 };
@@ -130,26 +135,31 @@ class DrawRectTest : public ::testing::TestWithParam<RectCase> {};
 TEST_P(DrawRectTest, FillsOrFramesTheExclusiveArea) {
     const RectCase& c = GetParam();
     Canvas canvas({"....", "....", "...."});
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     DrawRect(canvas.dc(), c.x1, c.y1, c.x2, c.y2, c.colour, c.filled);
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
     EXPECT_EQ(Read(canvas.dc()), c.expected) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rectangles, DrawRectTest,
-    ::testing::Values(
-        RectCase{"frame", 0, 0, 4, 3, 0x00FF00, false, {"gggg", "g..g", "gggg"}},
-        RectCase{"fill", 0, 0, 4, 3, 0x00FF00, true, {"gggg", "gggg", "gggg"}},
-        RectCase{
-            "translated", 1, 1, 3, 2, raster::SystemOleColor(16), true, {"....", ".ss.", "...."}},
-        RectCase{"x2 = x1", 2, 0, 2, 3, 0x00FF00, true, {"....", "....", "...."}},
-        RectCase{"y2 < y1", 0, 2, 4, 1, 0x00FF00, false, {"....", "....", "...."}}));
+    ::testing::Values(RectCase{"frame", 0, 0, 4, 3, 0x00FF00, false, {"gggg", "g..g", "gggg"}},
+                      RectCase{"fill", 0, 0, 4, 3, 0x00FF00, true, {"gggg", "gggg", "gggg"}},
+                      RectCase{"translated",
+                               1,
+                               1,
+                               3,
+                               2,
+                               platform::raster::SystemOleColor(16),
+                               true,
+                               {"....", ".ss.", "...."}},
+                      RectCase{"x2 = x1", 2, 0, 2, 3, 0x00FF00, true, {"....", "....", "...."}},
+                      RectCase{"y2 < y1", 0, 2, 4, 1, 0x00FF00, false, {"....", "....", "...."}}));
 
 struct BlitCase {
     const char* what;
     Rows source;
-    raster::OLE_COLOR key;
+    platform::raster::OLE_COLOR key;
     int left, top, right, bottom, x, y;
     Rows expected;
 };
@@ -161,13 +171,13 @@ TEST_P(BlitTransparentTest, KeyPixelsKeepWhatWasThere) {
     const BlitCase& c = GetParam();
     Canvas source(c.source);
     Canvas target({"yyyy", "yyyy", "yyyy"});
-    const std::size_t before = raster::LiveObjectCount();
-    const raster::COLORREF sourceBackground = raster::GetBkColor(source.dc());
+    const std::size_t before = platform::raster::LiveObjectCount();
+    const platform::raster::COLORREF sourceBackground = platform::raster::GetBkColor(source.dc());
     BlitTransparent(target.dc(), target.dc(), source.dc(), c.left, c.top, c.right, c.bottom, c.x,
                     c.y, c.key);
     EXPECT_EQ(Read(target.dc()), c.expected) << c.what;
-    EXPECT_EQ(raster::GetBkColor(source.dc()), sourceBackground);
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::GetBkColor(source.dc()), sourceBackground);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
             "source offset", {"rgb", "mm#"}, 0xFF00FF, 1, 0, 3, 2, 0, 0, {"gbyy", "y#yy", "yyyy"}},
         BlitCase{"system colour key leaves nothing out",
                  {"mm"},
-                 raster::SystemOleColor(15),
+                 platform::raster::SystemOleColor(15),
                  0,
                  0,
                  2,
@@ -223,7 +233,7 @@ TEST(BlitTransparent, KeyPixelsComeFromTheBackgroundContext) {
 
 TEST(BlitTransparent, SizesBeyondSixteenBitsOverflowBeforeAnyContext) {
     Canvas canvas(2, 2);
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     for (const auto& [right, bottom] : {std::pair{40000, 1}, std::pair{1, -40000}}) {
         try {
             BlitTransparent(canvas.dc(), canvas.dc(), canvas.dc(), 0, 0, right, bottom, 0, 0, 0);
@@ -232,20 +242,20 @@ TEST(BlitTransparent, SizesBeyondSixteenBitsOverflowBeforeAnyContext) {
             EXPECT_EQ(error.number(), 6);
         }
     }
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 TEST(ColourBlit, TenThousandCallsLeaveNoObjectBehind) {
     Canvas source({"rm", "mb"});
     Canvas target(4, 4);
     CanvasSurface surface(target);
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     for (int i = 0; i < 10000; ++i) {
         BlitTransparent(target.dc(), target.dc(), source.dc(), 0, 0, 2, 2, i % 3, 1, 0xFF00FF);
-        DrawRect(target.dc(), 0, 0, 4, 4, raster::SystemOleColor(15), i % 2);
+        DrawRect(target.dc(), 0, 0, 4, 4, platform::raster::SystemOleColor(15), i % 2);
         DrawLine(surface, 0, i % 4, 4, i % 4, 0x4B4B4B);
     }
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ namespace {
 using controls::Command;
 using platform::controlhost::PropertyBag;
 
-constexpr raster::OLE_COLOR kButtonText = static_cast<raster::OLE_COLOR>(0x80000012u);
+constexpr platform::raster::OLE_COLOR kButtonText =
+    static_cast<platform::raster::OLE_COLOR>(0x80000012u);
 
 // What a stored instance loads as.
 struct LoadCase {
@@ -24,7 +25,7 @@ struct LoadCase {
     QVariantMap stored;
     bool enabled;
     const char* caption;
-    raster::OLE_COLOR foreColor;
+    platform::raster::OLE_COLOR foreColor;
     bool status;
     bool check;
     QSize size;
@@ -74,7 +75,7 @@ const LoadCase kLoads[] = {
      {{"Enabled", true}, {"ForeColor", 2147483663.0}},
      true,
      "",
-     static_cast<raster::OLE_COLOR>(0x8000000Fu),
+     static_cast<platform::raster::OLE_COLOR>(0x8000000Fu),
      false,
      false,
      QSize(18, 13)},
@@ -138,7 +139,7 @@ const SaveCase kSaves[] = {
     {"DisabledStillStoresEnabled", [](Command& c) { c.SetEnabled(false); }, {"Enabled"}},
     {"EverythingChanged",
      [](Command& c) {
-         c.SetPicture(raster::LoadPicture(kStrip));
+         c.SetPicture(platform::raster::LoadPicture(kStrip));
          c.SetCaption(QStringLiteral("x"));
          c.SetForeColor(0xFF);
          c.SetStatus(true);
@@ -174,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Saved, CommandSave, ::testing::ValuesIn(kSaves),
 TEST(CommandSave, RoundTripsThroughTheBag) {
     Command first;
     first.InitNew();
-    first.SetPicture(raster::LoadPicture(kStrip));
+    first.SetPicture(platform::raster::LoadPicture(kStrip));
     first.SetCaption(QStringLiteral("关闭"));
     first.SetStatus(true);
     Command second;

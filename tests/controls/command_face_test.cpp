@@ -195,19 +195,19 @@ TEST(CommandPaint, TenThousandRepaintsLeaveNoObjectBehind) {
     CommandOnWindow w(SolidStrip(6, 20, 17));
     w.command->SetCheck(true);
     w.command->SetCaption(QStringLiteral("x"));
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     for (int i = 0; i < 10000; ++i) {
         w.command->SetStatus(i % 3 == 0);
         w.command->ShowFlags(i % 2 == 0, i % 5 == 0);
     }
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 TEST(CommandPointer, IsTheCustomHand) {
     controls::Command command;
     EXPECT_EQ(command.MousePointer(), 99);
     ASSERT_NE(command.MouseIcon(), nullptr);
-    EXPECT_EQ(command.MouseIcon()->Type(), raster::PictureType::Icon);
+    EXPECT_EQ(command.MouseIcon()->Type(), platform::raster::PictureType::Icon);
     EXPECT_EQ(command.cursor().shape(), Qt::BitmapCursor);
 }
 

@@ -28,7 +28,7 @@ CommandOnWindow::CommandOnWindow(const QImage& strip) : window(std::make_unique<
     command->move(10, 10);
     command->Load(platform::controlhost::PropertyBag());
     command->SetEnabled(true);
-    command->SetPicture(raster::PictureFromImage(strip));
+    command->SetPicture(platform::raster::PictureFromImage(strip));
     window->show();
 }
 

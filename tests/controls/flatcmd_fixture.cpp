@@ -12,18 +12,18 @@ QImage StripImage(int width, int height) {
     return image;
 }
 
-raster::PicturePtr Strip(int width, int height) {
-    return raster::PictureFromImage(StripImage(width, height));
+platform::raster::PicturePtr Strip(int width, int height) {
+    return platform::raster::PictureFromImage(StripImage(width, height));
 }
 
-raster::PicturePtr CoordinatePicture() {
+platform::raster::PicturePtr CoordinatePicture() {
     QImage image(200, 100, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, qRgb(x, y, 40));
-    return raster::PictureFromImage(image);
+    return platform::raster::PictureFromImage(image);
 }
 
-platform::controlhost::PropertyBag StripBag(const raster::PicturePtr& strip, bool checked,
+platform::controlhost::PropertyBag StripBag(const platform::raster::PicturePtr& strip, bool checked,
                                             const QVariantMap& more) {
     QVariantMap stored{
         {"Caption", QString()}, {"PictureBG", QVariant::fromValue(strip)}, {"Checked", checked}};
@@ -33,16 +33,16 @@ platform::controlhost::PropertyBag StripBag(const raster::PicturePtr& strip, boo
 
 namespace {
 
-raster::PicturePtr WindowPictureOf(WindowPicture kind) {
+platform::raster::PicturePtr WindowPictureOf(WindowPicture kind) {
     switch (kind) {
         case WindowPicture::Coordinates:
             return CoordinatePicture();
         case WindowPicture::Empty:
-            return raster::Picture::CreateEmpty();
+            return platform::raster::Picture::CreateEmpty();
         case WindowPicture::Icon: {
             QImage image(200, 100, QImage::Format_ARGB32);
             image.fill(qRgb(9, 9, 9));
-            return raster::IconPictureFromImage(image);
+            return platform::raster::IconPictureFromImage(image);
         }
         case WindowPicture::Missing:
             break;
@@ -73,7 +73,9 @@ QString LookOf(const QImage& image, QPoint at) {
     const int r = qRed(pixel);
     const int g = qGreen(pixel);
     const int b = qBlue(pixel);
-    const QRgb face = raster::ToQColor(raster::GetSysColor(raster::COLOR_BTNFACE)).rgb();
+    const QRgb face =
+        platform::raster::ToQColor(platform::raster::GetSysColor(platform::raster::COLOR_BTNFACE))
+            .rgb();
     if (b == 200 && g >= 100) return QStringLiteral("strip:%1").arg(r);
     if (b == 40) return QStringLiteral("window:%1,%2").arg(r).arg(g);
     if ((pixel | 0xFF000000u) == (face | 0xFF000000u)) return QStringLiteral("back");

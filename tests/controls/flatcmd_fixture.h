@@ -30,15 +30,15 @@ public:
 // A strip whose pixel (x, y) is RGB(x mod 256, 100 + y, 200), so that every
 // column tells where it was cut from.
 QImage StripImage(int width, int height = 26);
-raster::PicturePtr Strip(int width, int height = 26);
+platform::raster::PicturePtr Strip(int width, int height = 26);
 
 // The window's background picture of the tests: pixel (x, y) is
 // RGB(x, y, 40) over 200 x 100 pixels.
-raster::PicturePtr CoordinatePicture();
+platform::raster::PicturePtr CoordinatePicture();
 
 // The stored data of a button with the given strip, no caption and Checked
 // as given; `more` adds or replaces keys.
-platform::controlhost::PropertyBag StripBag(const raster::PicturePtr& strip, bool checked,
+platform::controlhost::PropertyBag StripBag(const platform::raster::PicturePtr& strip, bool checked,
                                             const QVariantMap& more = {});
 
 enum class WindowPicture { Coordinates, Missing, Empty, Icon };

@@ -161,7 +161,7 @@ TEST_P(StripCut, SizesTheControlToOneFrameAndCutsEachFrame) {
     EXPECT_EQ(on.control->height(), 26);
     EXPECT_DOUBLE_EQ(on.control->Height(), 390);
     for (int i = 0; i < 3; ++i) {
-        const raster::PicturePtr frame = on.control->PicT(i).Picture();
+        const platform::raster::PicturePtr frame = on.control->PicT(i).Picture();
         if (row.first[i] == nullptr) {
             EXPECT_EQ(frame->Handle(), 0u) << "PicT(" << i << ")";
             continue;

@@ -15,10 +15,10 @@ using flattest::FlatProbe;
 using flattest::Strip;
 using flattest::StripBag;
 
-raster::PicturePtr Bitmap(int width, int height) {
+platform::raster::PicturePtr Bitmap(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
-    return raster::PictureFromImage(image);
+    return platform::raster::PictureFromImage(image);
 }
 
 // --- setters -------------------------------------------------------------------------
@@ -65,16 +65,16 @@ TEST(FlatCmdMembers, StatusRepaintsWithoutMarking) {
 struct PictureRow {
     const char* what;
     std::int32_t pictureSize;
-    raster::PicturePtr (*picture)();
+    platform::raster::PicturePtr (*picture)();
     int width, height;
     int ownWidth, ownHeight;
 };
 
 const PictureRow kPictures[] = {
-    {"NoneAtOwnSize", 2, [] { return raster::PicturePtr(); }, 32, 32, 32, 32},
+    {"NoneAtOwnSize", 2, [] { return platform::raster::PicturePtr(); }, 32, 32, 32, 32},
     {"BitmapAtOwnSize", 2, [] { return Bitmap(48, 24); }, 48, 24, 48, 24},
-    {"EmptyAtOwnSize", 2, [] { return raster::Picture::CreateEmpty(); }, 0, 0, 0, 0},
-    {"NoneSmall", 0, [] { return raster::PicturePtr(); }, 5, 6, 32, 32},
+    {"EmptyAtOwnSize", 2, [] { return platform::raster::Picture::CreateEmpty(); }, 0, 0, 0, 0},
+    {"NoneSmall", 0, [] { return platform::raster::PicturePtr(); }, 5, 6, 32, 32},
     {"BitmapLarge", 1, [] { return Bitmap(48, 24); }, 5, 6, 48, 24},
     {"BitmapOtherSize", 7, [] { return Bitmap(48, 24); }, 5, 6, 48, 24},
 };
@@ -106,9 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, FlatCmdPicture, ::testing::ValuesIn(kPictures),
 TEST(FlatCmdMembers, HoverPictureWaitsForTheNextEntry) {
     FlatOnWindow on(nullptr);
     FlatProbe& c = *on.control;
-    const raster::PicturePtr normal = Bitmap(16, 16);
-    const raster::PicturePtr first = Bitmap(16, 16);
-    const raster::PicturePtr second = Bitmap(16, 16);
+    const platform::raster::PicturePtr normal = Bitmap(16, 16);
+    const platform::raster::PicturePtr first = Bitmap(16, 16);
+    const platform::raster::PicturePtr second = Bitmap(16, 16);
     c.SetPicture(normal);
     c.SetPictureHover(first);
     c.Enter();

@@ -15,10 +15,10 @@ using flattest::FlatOnWindow;
 using flattest::FlatProbe;
 using platform::controlhost::PropertyBag;
 
-QString Describe(const raster::PicturePtr& picture) {
+QString Describe(const platform::raster::PicturePtr& picture) {
     if (!picture) return QStringLiteral("none");
-    return picture->Type() == raster::PictureType::None ? QStringLiteral("empty")
-                                                        : QStringLiteral("picture");
+    return picture->Type() == platform::raster::PictureType::None ? QStringLiteral("empty")
+                                                                  : QStringLiteral("picture");
 }
 
 QStringList KeysOf(const PropertyBag& bag) {
@@ -53,10 +53,10 @@ const StartCase kStarts[] = {
     {"OriginalPicSizeH", [](FlatProbe& c) { return QVariant(c.Fields().OriginalPicSizeH); }, 0, 16},
     {"PictureWidth", [](FlatProbe& c) { return QVariant(c.PictureWidth()); }, 16, 16},
     {"PicturePosition", [](FlatProbe& c) { return QVariant(c.PicturePosition()); }, 1, 1},
-    {"ForeColor", [](FlatProbe& c) { return QVariant(c.ForeColor()); }, raster::SystemOleColor(18),
-     raster::SystemOleColor(18)},
-    {"BackColor", [](FlatProbe& c) { return QVariant(c.BackColor()); }, raster::SystemOleColor(15),
-     raster::SystemOleColor(15)},
+    {"ForeColor", [](FlatProbe& c) { return QVariant(c.ForeColor()); },
+     platform::raster::SystemOleColor(18), platform::raster::SystemOleColor(18)},
+    {"BackColor", [](FlatProbe& c) { return QVariant(c.BackColor()); },
+     platform::raster::SystemOleColor(15), platform::raster::SystemOleColor(15)},
     {"TransparentBG", [](FlatProbe& c) { return QVariant(c.TransparentBG()); }, true, true},
     {"NoBorderEffect", [](FlatProbe& c) { return QVariant(c.NoBorderEffect()); }, false, false},
     {"MaskColor", [](FlatProbe& c) { return QVariant(c.MaskColor()); }, 0, 0},
@@ -159,19 +159,19 @@ TEST(FlatCmdSave, TheCategoryButtonsReadTheirKeys) {
               (QStringList{"Caption", "Checked", "Font", "PictureBG", "Status", "TransparentBG"}));
 }
 
-raster::PicturePtr Bitmap(int width, int height) {
+platform::raster::PicturePtr Bitmap(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    return raster::PictureFromImage(image);
+    return platform::raster::PictureFromImage(image);
 }
 
 TEST(FlatCmdSave, EveryPropertySurvivesARoundTrip) {
     FlatOnWindow first(nullptr);
     FlatProbe& a = *first.control;
-    const raster::PicturePtr picture = Bitmap(24, 20);
-    const raster::PicturePtr hover = Bitmap(24, 20);
-    const raster::PicturePtr icon = Bitmap(8, 8);
-    const raster::PicturePtr strip = flattest::Strip(180);
+    const platform::raster::PicturePtr picture = Bitmap(24, 20);
+    const platform::raster::PicturePtr hover = Bitmap(24, 20);
+    const platform::raster::PicturePtr icon = Bitmap(8, 8);
+    const platform::raster::PicturePtr strip = flattest::Strip(180);
     a.SetEnabled(false);
     a.SetStatus(true);
     a.SetChecked(true);

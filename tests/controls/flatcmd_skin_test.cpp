@@ -18,10 +18,10 @@ using flattest::StripBag;
 using flattest::WindowPicture;
 
 // A three-frame strip with one pixel of frame 0 set to `colour`.
-raster::PicturePtr StripWithPixel(QPoint at, QRgb colour) {
+platform::raster::PicturePtr StripWithPixel(QPoint at, QRgb colour) {
     QImage image = flattest::StripImage(180);
     image.setPixel(at, colour);
-    return raster::PictureFromImage(image);
+    return platform::raster::PictureFromImage(image);
 }
 
 // --- the window's background under the button -------------------------------
@@ -35,7 +35,7 @@ TEST(FlatCmdBackground, AnIdleButtonShowsTheWindowUnderIt) {
 
     on.control->SetFlags(false, true);
     EXPECT_EQ(Look(*on.control), "strip:2");
-    const raster::PicturePtr hover = on.control->Surface::Picture();
+    const platform::raster::PicturePtr hover = on.control->Surface::Picture();
     on.control->SetFlags(false, false);
     EXPECT_EQ(Look(*on.control), "window:15,9");
     EXPECT_EQ(on.control->Surface::Picture(), hover) << "the last frame stays, hidden";
@@ -100,7 +100,7 @@ struct ConvertRow {
     double left, top;
     platform::controlhost::HWND container;
     double containerLeft, containerTop;
-    raster::POINT expected;
+    platform::raster::POINT expected;
 };
 
 const ConvertRow kConverts[] = {
@@ -192,9 +192,10 @@ TEST(FlatCmdSkin, NoBorderEffectCutsChoosesAndKeysOutNothing) {
                               {{"Caption", QStringLiteral("个股透析    ")}, {"Status", true}});
     FlatOnWindow on(&bag);
     on.control->SetNoBorderEffect(true);
-    const raster::PicturePtr shown = on.control->Surface::Picture();
-    const raster::PicturePtr cut[] = {on.control->PicT(0).Picture(), on.control->PicT(1).Picture(),
-                                      on.control->PicT(2).Picture()};
+    const platform::raster::PicturePtr shown = on.control->Surface::Picture();
+    const platform::raster::PicturePtr cut[] = {on.control->PicT(0).Picture(),
+                                                on.control->PicT(1).Picture(),
+                                                on.control->PicT(2).Picture()};
     on.control->SetFlags(true, true);
     on.control->SetFlags(false, true);
     EXPECT_EQ(Look(*on.control), "window:15,9");
@@ -212,8 +213,9 @@ TEST(FlatCmdSkin, AStripTakenAwayLeavesTheFramesCutBefore) {
     const auto bag = StripBag(Strip(180), true);
     FlatOnWindow on(&bag);
     on.control->SetFlags(false, true);
-    const raster::PicturePtr cut[] = {on.control->PicT(0).Picture(), on.control->PicT(1).Picture(),
-                                      on.control->PicT(2).Picture()};
+    const platform::raster::PicturePtr cut[] = {on.control->PicT(0).Picture(),
+                                                on.control->PicT(1).Picture(),
+                                                on.control->PicT(2).Picture()};
     on.control->SetPictureBG(nullptr);
     EXPECT_EQ(on.control->width(), 60);
     EXPECT_EQ(on.control->height(), 26);
@@ -249,9 +251,9 @@ TEST(FlatCmdSkin, RepaintsKeepTheObjectCount) {
         StripBag(Strip(180), true, {{"Caption", QStringLiteral("个股透析    ")}, {"Status", true}});
     FlatOnWindow on(&bag);
     on.control->SetFlags(false, true);
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     for (int i = 0; i < 10000; ++i) on.control->SetFlags(i % 3 == 0, i % 2 == 0);
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 }  // namespace

@@ -43,14 +43,14 @@ TEST(XPCommandShown, GuestButtonShowsItsFaceAndCaption) {
     const controls::XPCommand& c = *on.control;
     EXPECT_EQ(Shown(c, 44, 5), Rgb(250, 250, 249)) << "normal gradient on the button face";
     EXPECT_EQ(Shown(c, 44, 0), Rgb(75, 75, 75));
-    EXPECT_EQ(Shown(c, 1, 1), raster::ToQColor(raster::GetSysColor(21)).rgb());
+    EXPECT_EQ(Shown(c, 1, 1), platform::raster::ToQColor(platform::raster::GetSysColor(21)).rgb());
     EXPECT_GT(CountOf(c, Rgb(64, 64, 64)), 20) << "caption in &H404040";
 
     on.control->setEnabled(false);
     EXPECT_FALSE(on.control->Enabled());
     EXPECT_EQ(Shown(c, 44, 5), Rgb(245, 245, 242)) << "disabled gradient";
     EXPECT_EQ(CountOf(c, Rgb(64, 64, 64)), 0);
-    EXPECT_GT(CountOf(c, raster::ToQColor(raster::GetSysColor(16)).rgb()), 20)
+    EXPECT_GT(CountOf(c, platform::raster::ToQColor(platform::raster::GetSysColor(16)).rgb()), 20)
         << "embossed caption";
     on.control->setProperty("Enabled", true);
     EXPECT_EQ(Shown(c, 44, 5), Rgb(250, 250, 249));
@@ -76,15 +76,16 @@ TEST(XPCommandShown, RepaintsLeaveNoRasterObjectsBehind) {
     QImage art(16, 16, QImage::Format_ARGB32);
     art.fill(QColor(0, 0, 255, 255));
     on.control->SetPictureSize(1);
-    for (const auto& picture : {raster::PictureFromImage(art), raster::IconPictureFromImage(art)}) {
+    for (const auto& picture :
+         {platform::raster::PictureFromImage(art), platform::raster::IconPictureFromImage(art)}) {
         on.control->SetPicture(picture);
-        const std::size_t before = raster::LiveObjectCount();
+        const std::size_t before = platform::raster::LiveObjectCount();
         for (int i = 0; i < 5000; ++i) {
             const int state = i % 6;
             on.control->setEnabled(state != 5);
             on.control->SetFlags(state == 1, state == 2, state == 3);
         }
-        EXPECT_EQ(raster::LiveObjectCount(), before);
+        EXPECT_EQ(platform::raster::LiveObjectCount(), before);
     }
 }
 
@@ -105,7 +106,7 @@ TEST(XPCommandShown, NewControlHasItsFaceAndShapeAtOnce) {
     EXPECT_EQ(c.Fields().W, 89);
     EXPECT_EQ(c.Fields().H, 25);
     EXPECT_EQ(Shown(c, 44, 0), Rgb(75, 75, 75));
-    EXPECT_EQ(Shown(c, 1, 1), raster::ToQColor(raster::GetSysColor(21)).rgb());
+    EXPECT_EQ(Shown(c, 1, 1), platform::raster::ToQColor(platform::raster::GetSysColor(21)).rgb());
     EXPECT_FALSE(on.control->mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(on.control->mask().contains(QPoint(1, 1)));
 }

@@ -15,11 +15,11 @@
 namespace {
 
 using controls::XPFaceInputs;
-using raster::COLORREF;
-using raster::RGB;
+using platform::raster::COLORREF;
+using platform::raster::RGB;
 
 constexpr COLORREF kSentinel = RGB(255, 0, 255);
-constexpr raster::OLE_COLOR kFace = 0xD8E9EC;  // 236, 233, 216
+constexpr platform::raster::OLE_COLOR kFace = 0xD8E9EC;  // 236, 233, 216
 
 XPFaceInputs Inputs(int W, int H) {
     XPFaceInputs in;
@@ -150,11 +150,11 @@ TEST(XPFacePixels, KnownColoursAtKnownPlaces) {
 TEST(XPFacePixels, BordersFollowASystemColour) {
     constexpr int W = 40;
     constexpr int H = 25;
-    const auto highlight = static_cast<std::int32_t>(raster::GetSysColor(13));
+    const auto highlight = static_cast<std::int32_t>(platform::raster::GetSysColor(13));
     for (Face face : {Face::Hover, Face::Focus}) {
         XPFaceInputs in = StateOf(face, W, H);
-        in.XPColor_Hover = raster::SystemOleColor(13);
-        in.XPColor_Pressed = raster::SystemOleColor(13);
+        in.XPColor_Hover = platform::raster::SystemOleColor(13);
+        in.XPColor_Pressed = platform::raster::SystemOleColor(13);
         xptest::ImageSurface surface(W, H, kSentinel);
         Paint(surface, in);
         const int top = face == Face::Hover ? 200 : 65;
@@ -215,7 +215,7 @@ constexpr std::array kAllFaces = {Face::Normal,     Face::Focus,   Face::Hover,
 TEST(XPFaceChoice, CornerPixelsCarryTheDarkShadowInEveryFace) {
     constexpr int W = 31;
     constexpr int H = 20;
-    const COLORREF dark = raster::GetSysColor(21);
+    const COLORREF dark = platform::raster::GetSysColor(21);
     for (Face face : kAllFaces) {
         xptest::ImageSurface surface(W, H, kSentinel);
         Paint(surface, StateOf(face, W, H));
@@ -255,11 +255,12 @@ TEST(XPFaceChoice, RepaintBeforeTheFirstResizeSkipsTheGradient) {
 
 TEST(XPRegion, CutsThreePixelsAtEachCorner) {
     for (const auto& [W, H] : {std::pair{40, 25}, std::pair{89, 25}, std::pair{10, 10}}) {
-        const std::size_t before = raster::LiveObjectCount();
-        const raster::HRGN region = controls::MakeRoundRegion(W, H);
-        EXPECT_EQ(raster::LiveObjectCount(), before + 1) << "only the region itself is left";
-        const QRegion shape = raster::RegionToQRegion(region);
-        raster::DeleteObject(region);
+        const std::size_t before = platform::raster::LiveObjectCount();
+        const platform::raster::HRGN region = controls::MakeRoundRegion(W, H);
+        EXPECT_EQ(platform::raster::LiveObjectCount(), before + 1)
+            << "only the region itself is left";
+        const QRegion shape = platform::raster::RegionToQRegion(region);
+        platform::raster::DeleteObject(region);
         const QPoint outside[] = {{0, 0},     {1, 0},         {0, 1},         {W - 1, 0},
                                   {W - 2, 0}, {W - 1, 1},     {0, H - 1},     {1, H - 1},
                                   {0, H - 2}, {W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}};

@@ -14,10 +14,10 @@ using platform::controlhost::PropertyBag;
 using xptest::XPOnWindow;
 using xptest::XPProbe;
 
-QString Describe(const raster::PicturePtr& picture) {
+QString Describe(const platform::raster::PicturePtr& picture) {
     if (!picture) return QStringLiteral("nothing");
-    return picture->Type() == raster::PictureType::None ? QStringLiteral("empty")
-                                                        : QStringLiteral("picture");
+    return picture->Type() == platform::raster::PictureType::None ? QStringLiteral("empty")
+                                                                  : QStringLiteral("picture");
 }
 
 // --- a new control against one read from stored data without a key -------------
@@ -48,7 +48,7 @@ const StartCase kStarts[] = {
     {"Caption", [](XPProbe& c) { return QVariant(c.Caption()); }, "XPCommand1", "XPCommand1"},
     {"ForeColor", [](XPProbe& c) { return QVariant(c.ForeColor()); }, 0x404040, 0x404040},
     {"BackColor", [](XPProbe& c) { return QVariant(c.Fields().BackColor); },
-     raster::SystemOleColor(15), raster::SystemOleColor(15)},
+     platform::raster::SystemOleColor(15), platform::raster::SystemOleColor(15)},
     {"ShowBorderOnFocus", [](XPProbe& c) { return QVariant(c.Fields().ShowBorderOnFocus); }, true,
      true},
     {"XPColor_Pressed", [](XPProbe& c) { return QVariant(c.XPColor_Pressed()); }, 0xE4AD89,
@@ -111,8 +111,8 @@ TEST(XPCommandSave, TheWindowsInstancesReadTheirDefaults) {
     EXPECT_EQ(c.PictureSize(), 1);
     EXPECT_EQ(c.PicturePosition(), 1);
     EXPECT_EQ(c.ForeColor(), 0x404040);
-    EXPECT_EQ(c.Fields().BackColor, raster::SystemOleColor(15));
-    EXPECT_EQ(c.Surface::BackColor(), raster::SystemOleColor(15));
+    EXPECT_EQ(c.Fields().BackColor, platform::raster::SystemOleColor(15));
+    EXPECT_EQ(c.Surface::BackColor(), platform::raster::SystemOleColor(15));
     EXPECT_TRUE(c.Enabled());
     EXPECT_EQ(c.Picture(), nullptr);
     EXPECT_EQ(c.PictureHover(), nullptr);
@@ -129,8 +129,8 @@ TEST(XPCommandSave, StoredValuesAreConvertedByTheRuntimeRules) {
                                       {"ShowBorderOnFocus", 0},
                                       {"MousePointer", 99}});
     XPOnWindow on(89, 25, &bag);
-    EXPECT_EQ(on.control->Fields().BackColor, raster::SystemOleColor(15));
-    EXPECT_EQ(on.control->XPColor_Hover(), raster::SystemOleColor(13));
+    EXPECT_EQ(on.control->Fields().BackColor, platform::raster::SystemOleColor(15));
+    EXPECT_EQ(on.control->XPColor_Hover(), platform::raster::SystemOleColor(13));
     EXPECT_FALSE(on.control->Enabled());
     EXPECT_TRUE(on.control->TransparentBG());
     EXPECT_FALSE(on.control->Fields().ShowBorderOnFocus);
@@ -142,20 +142,20 @@ TEST(XPCommandSave, StoredValuesAreConvertedByTheRuntimeRules) {
 
 // --- round trip ------------------------------------------------------------------
 
-raster::PicturePtr Bitmap(int width, int height) {
+platform::raster::PicturePtr Bitmap(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    return raster::PictureFromImage(image);
+    return platform::raster::PictureFromImage(image);
 }
 
 TEST(XPCommandSave, EveryPropertySurvivesARoundTrip) {
     XPOnWindow first(89, 25, nullptr);
     XPProbe& a = *first.control;
-    const raster::PicturePtr picture = Bitmap(24, 20);
-    const raster::PicturePtr hover = Bitmap(24, 20);
-    const raster::PicturePtr icon = Bitmap(8, 8);
+    const platform::raster::PicturePtr picture = Bitmap(24, 20);
+    const platform::raster::PicturePtr hover = Bitmap(24, 20);
+    const platform::raster::PicturePtr icon = Bitmap(8, 8);
     a.SetXPColor_Pressed(0x112233);
-    a.SetXPColor_Hover(raster::SystemOleColor(13));
+    a.SetXPColor_Hover(platform::raster::SystemOleColor(13));
     a.SetEnabled(false);
     a.SetMousePointer(99);
     a.SetMouseIcon(icon);
@@ -178,7 +178,7 @@ TEST(XPCommandSave, EveryPropertySurvivesARoundTrip) {
     XPOnWindow second(89, 25, &bag);
     XPProbe& b = *second.control;
     EXPECT_EQ(b.XPColor_Pressed(), 0x112233);
-    EXPECT_EQ(b.XPColor_Hover(), raster::SystemOleColor(13));
+    EXPECT_EQ(b.XPColor_Hover(), platform::raster::SystemOleColor(13));
     EXPECT_FALSE(b.Enabled());
     EXPECT_EQ(b.MousePointer(), 99);
     EXPECT_EQ(b.MouseIcon(), icon);

@@ -16,7 +16,7 @@ namespace {
 
 using controls::Placement;
 using controls::PlacementInputs;
-using raster::RECT;
+using platform::raster::RECT;
 using xptest::ImageOf;
 using xptest::ImageSurface;
 using xptest::kGrey;
@@ -28,11 +28,11 @@ std::string Show(const RECT& r) {
            "," + std::to_string(r.bottom);
 }
 
-raster::PicturePtr Bitmap(const Rows& rows) {
-    return raster::PictureFromImage(ImageOf(rows));
+platform::raster::PicturePtr Bitmap(const Rows& rows) {
+    return platform::raster::PictureFromImage(ImageOf(rows));
 }
 
-PlacementInputs WithPicture(const raster::PicturePtr& picture, int drawnW, int drawnH) {
+PlacementInputs WithPicture(const platform::raster::PicturePtr& picture, int drawnW, int drawnH) {
     PlacementInputs in;
     in.g_Picture = picture;
     in.OriginalPicSizeW = picture->PixelWidth();
@@ -65,7 +65,7 @@ TEST(PlacementLayout, PictureAloneIsCentredInTheContent) {
         int drawnW, drawnH;
         RECT picture;
     } cases[] = {{16, 16, {29, 4, 45, 20}}, {40, 30, {17, -3, 57, 27}}, {67, 15, {4, 4, 71, 19}}};
-    const raster::PicturePtr picture = Bitmap({"rr", "rr"});
+    const platform::raster::PicturePtr picture = Bitmap({"rr", "rr"});
     for (const auto& c : cases) {
         ImageSurface surface(75, 23, kGrey);
         Placement placement;
@@ -128,9 +128,10 @@ TEST(PlacementLayout, ArithmeticBeyondThirtyTwoBitsIsAnOverflowError) {
 
 int MeasuredWidth(ImageSurface& surface, const QString& text) {
     RECT r{0, 0, 1000, 100};
-    raster::DRAWTEXTPARAMS params;
+    platform::raster::DRAWTEXTPARAMS params;
     params.iTabLength = params.iLeftMargin = params.iRightMargin = 1;
-    raster::DrawTextExA(surface.hDC(), platform::basic::ToAnsi(text), -1, &r, 0x415, &params);
+    platform::raster::DrawTextExA(surface.hDC(), platform::basic::ToAnsi(text), -1, &r, 0x415,
+                                  &params);
     return r.right - r.left;
 }
 
@@ -194,15 +195,15 @@ TEST(PlacementCaption, DisabledCaptionIsAHighlightCopyUnderAShadowCopy) {
     embossed.SelectFont(song);
     layout.DrawCaption(in, embossed);
     const QImage& mask = plain.Image();
-    const raster::COLORREF shadow = xptest::Legend().at('s');
-    const raster::COLORREF highlight = xptest::Legend().at('h');
+    const platform::raster::COLORREF shadow = xptest::Legend().at('s');
+    const platform::raster::COLORREF highlight = xptest::Legend().at('h');
     for (int y = 0; y < 26; ++y)
         for (int x = 0; x < 60; ++x) {
             const bool inGlyph = mask.pixel(x, y) != mask.pixel(0, 0);
             const bool belowRight = x > 0 && y > 0 && mask.pixel(x - 1, y - 1) != mask.pixel(0, 0);
-            const raster::COLORREF expected = inGlyph                    ? shadow
-                                              : belowRight && y < bottom ? highlight
-                                                                         : kGrey;
+            const platform::raster::COLORREF expected = inGlyph                    ? shadow
+                                                        : belowRight && y < bottom ? highlight
+                                                                                   : kGrey;
             EXPECT_EQ(embossed.Pixel(x, y), expected) << x << "," << y;
         }
 }
@@ -212,7 +213,7 @@ TEST(PlacementCaption, DisabledCaptionIsAHighlightCopyUnderAShadowCopy) {
 TEST(PlacementPressed, CaptionAndPictureMoveOnePixelRightAndDown) {
     PlacementInputs in = WithPicture(Bitmap({"rb", "br"}), 2, 2);
     in.Caption = QStringLiteral("评测  ");
-    in.MaskColor = raster::RGB(0, 255, 0);
+    in.MaskColor = platform::raster::RGB(0, 255, 0);
     ImageSurface released(60, 26, kGrey);
     Placement a;
     a.CalcLayout(in, released);
@@ -239,7 +240,7 @@ struct PictureCase {
     bool enabled;
     int drawnW, drawnH;
     int ownW, ownH;  // OriginalPicSizeW and H
-    raster::OLE_COLOR mask;
+    platform::raster::OLE_COLOR mask;
     Rows expected;  // the surface from (2, 3), one pixel more each way
 };
 
@@ -252,7 +253,7 @@ const PictureCase kPictures[] = {
      2,
      3,
      2,
-     raster::RGB(0, 255, 0),
+     platform::raster::RGB(0, 255, 0),
      {"r-b-", "b-r-", "----"}},
     {"enabled bitmap scaled to the drawn size",
      {"rg", "br"},
@@ -262,7 +263,7 @@ const PictureCase kPictures[] = {
      4,
      2,
      2,
-     raster::RGB(0, 255, 0),
+     platform::raster::RGB(0, 255, 0),
      {"rr---", "rr---", "bbrr-", "bbrr-", "-----"}},
     {"a larger hover bitmap is cut to the picture's own size",
      {"rbr", "brb", "rrr"},
@@ -272,7 +273,7 @@ const PictureCase kPictures[] = {
      2,
      2,
      2,
-     raster::RGB(0, 255, 0),
+     platform::raster::RGB(0, 255, 0),
      {"rb-", "br-", "---"}},
     {"a smaller hover bitmap is padded with black, which mask 0 leaves out",
      {"r"},
@@ -292,7 +293,7 @@ const PictureCase kPictures[] = {
      2,
      3,
      2,
-     raster::RGB(0, 255, 0),
+     platform::raster::RGB(0, 255, 0),
      {"s-s-", "-hsh", "---h"}},
     {"disabled icon is embossed over black, the black left out",
      {"r  ", " rr", "   "},
@@ -309,8 +310,9 @@ const PictureCase kPictures[] = {
 TEST(PlacementPicture, DrawsBitmapsAndIconsByState) {
     for (const PictureCase& c : kPictures) {
         const QImage image = ImageOf(c.picture);
-        const raster::PicturePtr picture =
-            c.icon ? raster::IconPictureFromImage(image) : raster::PictureFromImage(image);
+        const platform::raster::PicturePtr picture =
+            c.icon ? platform::raster::IconPictureFromImage(image)
+                   : platform::raster::PictureFromImage(image);
         PlacementInputs in = WithPicture(picture, c.drawnW, c.drawnH);
         in.OriginalPicSizeW = c.ownW;
         in.OriginalPicSizeH = c.ownH;
@@ -319,9 +321,9 @@ TEST(PlacementPicture, DrawsBitmapsAndIconsByState) {
         ImageSurface surface(20, 12, kGrey);
         Placement placement;
         placement.g_PictureRect = RECT{2, 3, 2 + c.drawnW, 3 + c.drawnH};
-        const std::size_t objects = raster::LiveObjectCount();
+        const std::size_t objects = platform::raster::LiveObjectCount();
         placement.DrawPicture(in, surface);
-        EXPECT_EQ(raster::LiveObjectCount(), objects) << c.what;
+        EXPECT_EQ(platform::raster::LiveObjectCount(), objects) << c.what;
         const QRect area(2, 3, static_cast<int>(c.expected[0].size()),
                          static_cast<int>(c.expected.size()));
         EXPECT_EQ(ReadRows(surface, area), c.expected) << c.what;
@@ -329,7 +331,8 @@ TEST(PlacementPicture, DrawsBitmapsAndIconsByState) {
 }
 
 TEST(PlacementPicture, EnabledIconIsPaintedByTheSurfaceStretchedToItsArea) {
-    const raster::PicturePtr icon = raster::IconPictureFromImage(ImageOf({"rr", "rr"}));
+    const platform::raster::PicturePtr icon =
+        platform::raster::IconPictureFromImage(ImageOf({"rr", "rr"}));
     PlacementInputs in = WithPicture(icon, 8, 6);
     in.g_Pressed = true;
     ImageSurface surface(20, 12, kGrey);
@@ -344,8 +347,8 @@ TEST(PlacementPicture, EnabledIconIsPaintedByTheSurfaceStretchedToItsArea) {
 }
 
 TEST(PlacementPicture, NothingAndEmptyPicturesDrawNothing) {
-    for (const raster::PicturePtr& picture :
-         {raster::PicturePtr(), raster::Picture::CreateEmpty()}) {
+    for (const platform::raster::PicturePtr& picture :
+         {platform::raster::PicturePtr(), platform::raster::Picture::CreateEmpty()}) {
         PlacementInputs in;
         in.g_Picture = picture;
         ImageSurface surface(20, 12, kGrey);
@@ -362,7 +365,7 @@ TEST(PlacementPicture, UnknownPositionDrawsAtTheTopLeftOnTheFirstPaint) {
     PlacementInputs in = WithPicture(Bitmap({"rr", "rr"}), 2, 2);
     in.Caption = QStringLiteral("AB");
     in.PicturePosition = 7;
-    in.MaskColor = raster::RGB(0, 255, 0);
+    in.MaskColor = platform::raster::RGB(0, 255, 0);
     ImageSurface surface(60, 26, kGrey);
     Placement placement;
     placement.CalcLayout(in, surface);

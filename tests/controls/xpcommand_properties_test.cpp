@@ -14,10 +14,10 @@ namespace {
 using xptest::XPOnWindow;
 using xptest::XPProbe;
 
-raster::PicturePtr SolidBitmap(int width, int height) {
+platform::raster::PicturePtr SolidBitmap(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::red);
-    return raster::PictureFromImage(image);
+    return platform::raster::PictureFromImage(image);
 }
 
 // --- what each member marks and repaints ---------------------------------------
@@ -85,16 +85,18 @@ INSTANTIATE_TEST_SUITE_P(All, XPCommandMembers,
 struct PictureSizeCase {
     const char* what;
     int pictureSize;  // set before the picture
-    std::function<raster::PicturePtr()> picture;
+    std::function<platform::raster::PicturePtr()> picture;
     int ownW, ownH;      // OriginalPicSizeW and H afterwards
     int drawnW, drawnH;  // PictureWidth and Height afterwards
 };
 
 const PictureSizeCase kPictureSizes[] = {
-    {"Nothing counts as 32 by 32", 2, [] { return raster::PicturePtr(); }, 32, 32, 32, 32},
+    {"Nothing counts as 32 by 32", 2, [] { return platform::raster::PicturePtr(); }, 32, 32, 32,
+     32},
     {"own size with PictureSize 2", 2, [] { return SolidBitmap(48, 48); }, 48, 48, 48, 48},
     {"own size, not square", 2, [] { return SolidBitmap(20, 7); }, 20, 7, 20, 7},
-    {"an empty picture is 0 by 0", 2, [] { return raster::Picture::CreateEmpty(); }, 0, 0, 0, 0},
+    {"an empty picture is 0 by 0", 2, [] { return platform::raster::Picture::CreateEmpty(); }, 0, 0,
+     0, 0},
     {"PictureSize 0 keeps 16", 0, [] { return SolidBitmap(48, 48); }, 48, 48, 16, 16},
     {"PictureSize 1 keeps 32", 1, [] { return SolidBitmap(48, 48); }, 48, 48, 32, 32},
     {"PictureSize 5 keeps what was", 5, [] { return SolidBitmap(48, 48); }, 48, 48, 16, 16},
@@ -135,11 +137,11 @@ TEST(XPCommandPicture, PictureSizeSetsTheDrawnSize) {
 
 TEST(XPCommandPicture, HoverPictureWaitsForTheNextEntry) {
     XPOnWindow on(89, 25, nullptr);
-    const raster::PicturePtr normal = SolidBitmap(16, 16);
-    const raster::PicturePtr hover = SolidBitmap(16, 16);
+    const platform::raster::PicturePtr normal = SolidBitmap(16, 16);
+    const platform::raster::PicturePtr hover = SolidBitmap(16, 16);
     on.control->SetPicture(normal);
     on.control->Enter();
-    EXPECT_EQ(on.control->Picture()->Type(), raster::PictureType::None)
+    EXPECT_EQ(on.control->Picture()->Type(), platform::raster::PictureType::None)
         << "a new control's empty hover picture counts as a picture";
     on.control->Leave();
     on.control->SetPictureHover(nullptr);

@@ -9,52 +9,52 @@
 
 namespace xptest {
 
-ImageSurface::ImageSurface(int width, int height, raster::COLORREF fill)
+ImageSurface::ImageSurface(int width, int height, platform::raster::COLORREF fill)
     : image_(width, height, QImage::Format_RGB32) {
-    dc_ = raster::CreateImageDC(&image_);
+    dc_ = platform::raster::CreateImageDC(&image_);
     Fill(fill);
 }
 
 ImageSurface::~ImageSurface() {
-    raster::DeleteDC(dc_);
-    if (font_) raster::DeleteObject(font_);
+    platform::raster::DeleteDC(dc_);
+    if (font_) platform::raster::DeleteObject(font_);
 }
 
 void ImageSurface::SelectFont(const QFont& font) {
-    const raster::HFONT previous = font_;
-    font_ = raster::CreateFontFromQFont(font);
-    raster::SelectObject(dc_, font_);
-    if (previous) raster::DeleteObject(previous);
+    const platform::raster::HFONT previous = font_;
+    font_ = platform::raster::CreateFontFromQFont(font);
+    platform::raster::SelectObject(dc_, font_);
+    if (previous) platform::raster::DeleteObject(previous);
 }
 
-void ImageSurface::SetForeColor(raster::OLE_COLOR colour) {
-    raster::SetDCPenColor(dc_, raster::ResolveOleColor(colour));
+void ImageSurface::SetForeColor(platform::raster::OLE_COLOR colour) {
+    platform::raster::SetDCPenColor(dc_, platform::raster::ResolveOleColor(colour));
 }
 
-void ImageSurface::PaintPicture(const raster::PicturePtr& picture, float x, float y, float width,
-                                float height, float sourceX, float sourceY, float sourceWidth,
-                                float sourceHeight) {
+void ImageSurface::PaintPicture(const platform::raster::PicturePtr& picture, float x, float y,
+                                float width, float height, float sourceX, float sourceY,
+                                float sourceWidth, float sourceHeight) {
     paintCalls.push_back(
         {picture, {x, y, width, height, sourceX, sourceY, sourceWidth, sourceHeight}});
 }
 
-void ImageSurface::Fill(raster::COLORREF colour) {
-    image_.fill(raster::ToQColor(colour));
+void ImageSurface::Fill(platform::raster::COLORREF colour) {
+    image_.fill(platform::raster::ToQColor(colour));
 }
 
-raster::COLORREF ImageSurface::Pixel(int x, int y) const {
-    return raster::GetPixel(dc_, x, y);
+platform::raster::COLORREF ImageSurface::Pixel(int x, int y) const {
+    return platform::raster::GetPixel(dc_, x, y);
 }
 
-const std::map<char, raster::COLORREF>& Legend() {
-    static const std::map<char, raster::COLORREF> legend = {
+const std::map<char, platform::raster::COLORREF>& Legend() {
+    static const std::map<char, platform::raster::COLORREF> legend = {
         {'-', kGrey},
-        {'k', raster::RGB(0, 0, 0)},
-        {'r', raster::RGB(255, 0, 0)},
-        {'g', raster::RGB(0, 255, 0)},
-        {'b', raster::RGB(0, 0, 255)},
-        {'h', raster::GetSysColor(raster::COLOR_BTNHIGHLIGHT)},
-        {'s', raster::GetSysColor(raster::COLOR_BTNSHADOW)},
+        {'k', platform::raster::RGB(0, 0, 0)},
+        {'r', platform::raster::RGB(255, 0, 0)},
+        {'g', platform::raster::RGB(0, 255, 0)},
+        {'b', platform::raster::RGB(0, 0, 255)},
+        {'h', platform::raster::GetSysColor(platform::raster::COLOR_BTNHIGHLIGHT)},
+        {'s', platform::raster::GetSysColor(platform::raster::COLOR_BTNSHADOW)},
     };
     return legend;
 }
@@ -65,8 +65,9 @@ QImage ImageOf(const Rows& rows) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const char symbol = rows[y][x];
-            image.setPixelColor(
-                x, y, symbol == ' ' ? QColor(0, 0, 0, 0) : raster::ToQColor(Legend().at(symbol)));
+            image.setPixelColor(x, y,
+                                symbol == ' ' ? QColor(0, 0, 0, 0)
+                                              : platform::raster::ToQColor(Legend().at(symbol)));
         }
     return image;
 }
@@ -76,7 +77,7 @@ Rows ReadRows(const ImageSurface& surface, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
         std::string row;
         for (int x = area.left(); x <= area.right(); ++x) {
-            const raster::COLORREF pixel = surface.Pixel(x, y);
+            const platform::raster::COLORREF pixel = surface.Pixel(x, y);
             char found = '?';
             for (const auto& [symbol, colour] : Legend())
                 if (colour == pixel) {

@@ -72,8 +72,8 @@ TEST(PropertyBag, WritingTheDefaultDropsAnEarlierValue) {
 }
 
 TEST(PropertyBag, PicturesCompareByIdentity) {
-    const auto a = raster::Picture::CreateEmpty();
-    const auto b = raster::Picture::CreateEmpty();
+    const auto a = platform::raster::Picture::CreateEmpty();
+    const auto b = platform::raster::Picture::CreateEmpty();
     PropertyBag bag;
     bag.WriteProperty("Same", FromPicture(a), FromPicture(a));
     bag.WriteProperty("Other", FromPicture(a), FromPicture(b));

@@ -3,7 +3,7 @@
 #include "platform/raster/raster.h"
 #include "tests/platform/raster_fixture.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using testing::Canvas;
@@ -171,4 +171,4 @@ TEST(SurfaceContext, FollowsAReplacedImage) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

@@ -3,7 +3,7 @@
 #include "platform/raster/raster.h"
 #include "tests/platform/raster_fixture.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using testing::Canvas;
@@ -103,4 +103,4 @@ TEST(DrawState, BitmapSelectedElsewhereIsNotDrawn) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

@@ -3,7 +3,7 @@
 #include "platform/raster/raster.h"
 #include "tests/platform/raster_fixture.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using testing::Canvas;
@@ -119,4 +119,4 @@ TEST(SetPixelV, OutsideFailsAndMonochromeTakesTheNearest) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

@@ -8,7 +8,7 @@
 
 // Helpers of the raster tests: small contexts drawn from and read back to
 // rows of characters, one character a pixel, through a legend of colours.
-namespace raster::testing {
+namespace platform::raster::testing {
 
 using Legend = std::map<char, COLORREF>;
 using Rows = std::vector<std::string>;
@@ -84,4 +84,4 @@ inline Rows Read(HDC dc, const Legend& legend = DefaultLegend()) {
     return rows;
 }
 
-}  // namespace raster::testing
+}  // namespace platform::raster::testing

@@ -3,7 +3,7 @@
 #include "platform/raster/raster.h"
 #include "tests/platform/raster_fixture.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 TEST(Selection, ReturnsThePreviousObjectAndHandsBitmapsBack) {
@@ -110,4 +110,4 @@ TEST(ObjectCount, RepeatedWorkLeavesItUnchanged) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

@@ -4,7 +4,7 @@
 
 #include "platform/raster/raster.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 // Restores the true-colour display after each test.
@@ -103,4 +103,4 @@ TEST_F(PaletteTest, SelectingAndRealizing) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

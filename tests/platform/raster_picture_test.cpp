@@ -5,7 +5,7 @@
 
 #include "platform/raster/raster.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 struct HimetricCase {
@@ -115,4 +115,4 @@ TEST(LoadPicture, ReadsFilesAndRefusesWhatItCannotRead) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

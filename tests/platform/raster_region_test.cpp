@@ -4,7 +4,7 @@
 
 #include "platform/raster/raster.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 // Pixels of a region as rows: '#' inside, '.' outside.
@@ -88,4 +88,4 @@ TEST(CreateRectRgn, InvertedOrEmptyCoordinatesGiveAnEmptyRegion) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

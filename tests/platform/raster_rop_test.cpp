@@ -5,7 +5,7 @@
 #include "platform/raster/raster.h"
 #include "tests/platform/raster_fixture.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using testing::Canvas;
@@ -151,4 +151,4 @@ TEST(StretchBlt, NonPositiveSizesDrawNothing) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

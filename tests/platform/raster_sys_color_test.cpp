@@ -2,7 +2,7 @@
 
 #include "platform/raster/raster.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 struct SysColourCase {
@@ -62,4 +62,4 @@ TEST(ToQColor, ChannelOrder) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

@@ -8,7 +8,7 @@
 #include "platform/forms/fonts.h"
 #include "platform/raster/text_stamp.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 // A stamp must colour exactly the pixels that drawing its text at the same
@@ -97,4 +97,4 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextStampTest, ::testing::ValuesIn(kStamps),
                          [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

@@ -8,7 +8,7 @@
 #include "platform/raster/text_prefix.h"
 #include "tests/platform/raster_fixture.h"
 
-namespace raster {
+namespace platform::raster {
 namespace {
 
 using testing::Canvas;
@@ -286,4 +286,4 @@ TEST_F(DrawTextTest, NothingWithoutAContextOrRectangle) {
 }
 
 }  // namespace
-}  // namespace raster
+}  // namespace platform::raster

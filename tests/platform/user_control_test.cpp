@@ -114,7 +114,7 @@ TEST_P(HostScale, MeasuresTheSurfaceInItsMode) {
     EXPECT_DOUBLE_EQ(w.control->ScaleWidth(), c.scaleWidth);
     EXPECT_DOUBLE_EQ(w.control->ScaleHeight(), c.scaleHeight);
     // 26 x 17 pixels as HIMETRIC picture sizes, into the scale mode.
-    EXPECT_DOUBLE_EQ(w.control->ScaleX(raster::PixelsToHimetric(96)),
+    EXPECT_DOUBLE_EQ(w.control->ScaleX(platform::raster::PixelsToHimetric(96)),
                      ConvertScale(96, vbPixels, c.mode));
 }
 
@@ -130,10 +130,10 @@ TEST(HostScale, UnknownModeIsRefused) {
     EXPECT_EQ(w.control->ScaleMode(), vbTwips);
 }
 
-void FillThroughDc(Surface& surface, raster::COLORREF colour) {
-    const raster::HBRUSH brush = raster::CreateSolidBrush(colour);
-    raster::FillRect(surface.hDC(), raster::RECT{0, 0, 4, 4}, brush);
-    raster::DeleteObject(brush);
+void FillThroughDc(Surface& surface, platform::raster::COLORREF colour) {
+    const platform::raster::HBRUSH brush = platform::raster::CreateSolidBrush(colour);
+    platform::raster::FillRect(surface.hDC(), platform::raster::RECT{0, 0, 4, 4}, brush);
+    platform::raster::DeleteObject(brush);
 }
 
 TEST(HostSurface, PersistentDrawingIsKeptAndShown) {
@@ -142,7 +142,7 @@ TEST(HostSurface, PersistentDrawingIsKeptAndShown) {
     c.SetBackColor(0x00FFFFFF);
     c.SetAutoRedraw(true);
     c.Cls();
-    FillThroughDc(c, raster::RGB(255, 0, 0));
+    FillThroughDc(c, platform::raster::RGB(255, 0, 0));
     c.SetAutoRedraw(false);
     EXPECT_EQ(At(c.KeptImage(), 0, 0), QColor(255, 0, 0));
     EXPECT_EQ(At(c.ShownImage(), 0, 0), QColor(255, 0, 0));
@@ -153,7 +153,7 @@ TEST(HostSurface, DrawingWithoutPersistenceIsShownButNotKept) {
     HostWindow w;
     Recorder& c = *w.control;
     c.SetBackColor(0x00FFFFFF);
-    FillThroughDc(c, raster::RGB(0, 0, 255));
+    FillThroughDc(c, platform::raster::RGB(0, 0, 255));
     EXPECT_EQ(At(c.ShownImage(), 0, 0), QColor(0, 0, 255));
     EXPECT_EQ(At(c.KeptImage(), 0, 0), QColor(255, 255, 255));
     c.Cls();
@@ -169,9 +169,9 @@ TEST(HostSurface, ClearPutsTheBackgroundPictureAtTheTopLeft) {
     QImage picture(3, 2, QImage::Format_RGB32);
     picture.fill(QColor(0, 128, 0));
     c.SetBackColor(0x00FFFFFF);
-    c.SetPicture(raster::PictureFromImage(picture));
+    c.SetPicture(platform::raster::PictureFromImage(picture));
     c.SetAutoRedraw(true);
-    FillThroughDc(c, raster::RGB(255, 0, 0));
+    FillThroughDc(c, platform::raster::RGB(255, 0, 0));
     c.Cls();
     c.SetAutoRedraw(false);
     EXPECT_EQ(At(c.KeptImage(), 2, 1), QColor(0, 128, 0));
@@ -182,15 +182,17 @@ TEST(HostSurface, ClearPutsTheBackgroundPictureAtTheTopLeft) {
 TEST(HostSurface, ContextFollowsColoursAndFont) {
     HostWindow w;
     Recorder& c = *w.control;
-    c.SetForeColor(static_cast<raster::OLE_COLOR>(0x80000010u));
+    c.SetForeColor(static_cast<platform::raster::OLE_COLOR>(0x80000010u));
     c.SetBackColor(0x00123456);
-    EXPECT_EQ(raster::GetDCPenColor(c.hDC()), raster::GetSysColor(raster::COLOR_BTNSHADOW));
-    EXPECT_EQ(raster::GetTextColor(c.hDC()), raster::GetSysColor(raster::COLOR_BTNSHADOW));
-    EXPECT_EQ(raster::GetBkColor(c.hDC()), 0x00123456u);
-    const std::size_t objects = raster::LiveObjectCount();
+    EXPECT_EQ(platform::raster::GetDCPenColor(c.hDC()),
+              platform::raster::GetSysColor(platform::raster::COLOR_BTNSHADOW));
+    EXPECT_EQ(platform::raster::GetTextColor(c.hDC()),
+              platform::raster::GetSysColor(platform::raster::COLOR_BTNSHADOW));
+    EXPECT_EQ(platform::raster::GetBkColor(c.hDC()), 0x00123456u);
+    const std::size_t objects = platform::raster::LiveObjectCount();
     c.Font()->SetSize(18);
-    EXPECT_EQ(raster::FontOf(raster::GetCurrentFont(c.hDC())).pixelSize(), 24);
-    EXPECT_EQ(raster::LiveObjectCount(), objects);
+    EXPECT_EQ(platform::raster::FontOf(platform::raster::GetCurrentFont(c.hDC())).pixelSize(), 24);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), objects);
 }
 
 TEST(HostSurface, ResizeKeepsWhatWasDrawn) {
@@ -198,7 +200,7 @@ TEST(HostSurface, ResizeKeepsWhatWasDrawn) {
     Recorder& c = *w.control;
     c.SetBackColor(0x00FFFFFF);
     c.SetAutoRedraw(true);
-    FillThroughDc(c, raster::RGB(255, 0, 0));
+    FillThroughDc(c, platform::raster::RGB(255, 0, 0));
     c.SetWidth(600);
     EXPECT_EQ(c.KeptImage().size(), QSize(40, 10));
     EXPECT_EQ(At(c.KeptImage(), 3, 3), QColor(255, 0, 0));
@@ -218,8 +220,8 @@ TEST(HostPaintPicture, CopiesAPartOfABitmapInScaleUnits) {
     Recorder& c = *w.control;  // twips
     c.SetBackColor(0x00FFFFFF);
     c.SetAutoRedraw(true);
-    c.PaintPicture(raster::PictureFromImage(Quadrants()), 15, 0, 30, 60, 30, 0, 30, 60,
-                   raster::SRCCOPY);
+    c.PaintPicture(platform::raster::PictureFromImage(Quadrants()), 15, 0, 30, 60, 30, 0, 30, 60,
+                   platform::raster::SRCCOPY);
     EXPECT_EQ(At(c.KeptImage(), 0, 0), QColor(255, 255, 255));
     EXPECT_EQ(At(c.KeptImage(), 1, 0), QColor(0, 0, 255));
     EXPECT_EQ(At(c.KeptImage(), 2, 3), QColor(0, 0, 255));
@@ -232,7 +234,7 @@ TEST(HostPaintPicture, StretchesToTheDestination) {
     Recorder& c = *w.control;
     c.SetScaleMode(vbPixels);
     c.SetAutoRedraw(true);
-    c.PaintPicture(raster::PictureFromImage(Quadrants()), 0, 0, 8, 4);
+    c.PaintPicture(platform::raster::PictureFromImage(Quadrants()), 0, 0, 8, 4);
     EXPECT_EQ(At(c.KeptImage(), 3, 0), QColor(255, 0, 0));
     EXPECT_EQ(At(c.KeptImage(), 4, 0), QColor(0, 0, 255));
 }
@@ -245,7 +247,7 @@ TEST(HostPaintPicture, IconKeepsItsTransparency) {
     QImage icon(2, 1, QImage::Format_ARGB32);
     icon.setPixelColor(0, 0, QColor(0, 0, 0, 255));
     icon.setPixelColor(1, 0, QColor(0, 0, 0, 0));
-    c.PaintPicture(raster::IconPictureFromImage(icon), 0, 0);
+    c.PaintPicture(platform::raster::IconPictureFromImage(icon), 0, 0);
     EXPECT_EQ(At(c.ShownImage(), 0, 0), QColor(0, 0, 0));
     EXPECT_EQ(At(c.ShownImage(), 1, 0), QColor(255, 255, 255));
 }
@@ -261,10 +263,12 @@ TEST(HostPaintPicture, RefusesNoPictureAndUnknownOperations) {
         return 0L;
     };
     EXPECT_EQ(number([&] { w.control->PaintPicture(nullptr, 0, 0); }), 481);
-    EXPECT_EQ(number([&] { w.control->PaintPicture(raster::Picture::CreateEmpty(), 0, 0); }), 481);
+    EXPECT_EQ(
+        number([&] { w.control->PaintPicture(platform::raster::Picture::CreateEmpty(), 0, 0); }),
+        481);
     EXPECT_EQ(number([&] {
-                  w.control->PaintPicture(raster::PictureFromImage(Quadrants()), 0, 0, {}, {}, {},
-                                          {}, {}, {}, raster::SRCAND);
+                  w.control->PaintPicture(platform::raster::PictureFromImage(Quadrants()), 0, 0, {},
+                                          {}, {}, {}, {}, {}, platform::raster::SRCAND);
               }),
               5);
 }
@@ -306,7 +310,7 @@ TEST(HostText, MeasuresInScaleUnits) {
 }
 
 TEST(HostObjects, ControlsGiveBackEverythingTheyMade) {
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     {
         HostWindow w;
         w.control->Font()->SetBold(true);
@@ -314,7 +318,7 @@ TEST(HostObjects, ControlsGiveBackEverythingTheyMade) {
         w.control->SetAutoRedraw(true);
         w.control->Cls();
     }
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 TEST(HostEvents, HandlersGetTheArgumentsByReference) {
@@ -376,7 +380,7 @@ TEST(HostPlacement, ExtenderAndParentInTheWindowsScale) {
     EXPECT_EQ(parent.ScaleMode, vbTwips);
     EXPECT_EQ(parent.Picture, nullptr);
 
-    const auto picture = raster::Picture::CreateEmpty();
+    const auto picture = platform::raster::Picture::CreateEmpty();
     w.window->setProperty("Picture", QVariant::fromValue(picture));
     w.window->setProperty("ScaleMode", 3);
     EXPECT_EQ(w.control->Parent().Picture, picture);
@@ -403,7 +407,7 @@ TEST(HostPictureBox, TakesThePictureSizeInTheContainersUnits) {
     box.SetAutoSize(true);
     box.Move(240, 1200, 1050, 195);
     EXPECT_DOUBLE_EQ(box.Width(), 1050);
-    box.SetPicture(raster::PictureFromImage(QImage(104, 17, QImage::Format_RGB32)));
+    box.SetPicture(platform::raster::PictureFromImage(QImage(104, 17, QImage::Format_RGB32)));
     EXPECT_DOUBLE_EQ(box.Width(), 1560);
     EXPECT_DOUBLE_EQ(box.Height(), 255);
     box.SetPicture(nullptr);

@@ -104,32 +104,34 @@ TEST(MouseCapture, EndsWithItsWindow) {
 }
 
 TEST(WindowRegion, ShapesTheWindowAndBelongsToIt) {
-    const std::size_t before = raster::LiveObjectCount();
+    const std::size_t before = platform::raster::LiveObjectCount();
     {
         HostWindow w;
-        const raster::HRGN whole = raster::CreateRectRgn(0, 0, 20, 10);
-        const raster::HRGN corner = raster::CreateRectRgn(0, 0, 2, 1);
-        raster::CombineRgn(whole, whole, corner, raster::RGN_DIFF);
-        raster::DeleteObject(corner);
+        const platform::raster::HRGN whole = platform::raster::CreateRectRgn(0, 0, 20, 10);
+        const platform::raster::HRGN corner = platform::raster::CreateRectRgn(0, 0, 2, 1);
+        platform::raster::CombineRgn(whole, whole, corner, platform::raster::RGN_DIFF);
+        platform::raster::DeleteObject(corner);
         EXPECT_EQ(SetWindowRgn(w.control->hWnd(), whole, true), 1);
         EXPECT_FALSE(w.control->mask().contains(QPoint(1, 0)));
         EXPECT_TRUE(w.control->mask().contains(QPoint(2, 0)));
         // The first region is freed when a second one replaces it.
-        const std::size_t withOne = raster::LiveObjectCount();
-        EXPECT_EQ(SetWindowRgn(w.control->hWnd(), raster::CreateRectRgn(0, 0, 5, 5), false), 1);
-        EXPECT_EQ(raster::LiveObjectCount(), withOne);
+        const std::size_t withOne = platform::raster::LiveObjectCount();
+        EXPECT_EQ(
+            SetWindowRgn(w.control->hWnd(), platform::raster::CreateRectRgn(0, 0, 5, 5), false), 1);
+        EXPECT_EQ(platform::raster::LiveObjectCount(), withOne);
         EXPECT_EQ(SetWindowRgn(w.control->hWnd(), {}, false), 1);
         EXPECT_TRUE(w.control->mask().isEmpty());
-        EXPECT_EQ(SetWindowRgn(w.control->hWnd(), raster::CreateRectRgn(0, 0, 5, 5), false), 1);
+        EXPECT_EQ(
+            SetWindowRgn(w.control->hWnd(), platform::raster::CreateRectRgn(0, 0, 5, 5), false), 1);
     }
     // The window took its last region with it.
-    EXPECT_EQ(raster::LiveObjectCount(), before);
+    EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }
 
 TEST(WindowRegion, UnknownWindowLeavesTheRegionWithTheCaller) {
-    const raster::HRGN region = raster::CreateRectRgn(0, 0, 5, 5);
+    const platform::raster::HRGN region = platform::raster::CreateRectRgn(0, 0, 5, 5);
     EXPECT_EQ(SetWindowRgn(987654321, region, false), 0);
-    EXPECT_TRUE(raster::DeleteObject(region));
+    EXPECT_TRUE(platform::raster::DeleteObject(region));
 }
 
 TEST(ControlTimer, TicksOnlyWhileEnabledWithAnInterval) {
@@ -164,7 +166,7 @@ TEST_P(MousePointer, GivesTheCursorOfItsValue) {
     const PointerCase& c = GetParam();
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(Qt::black);
-    const auto picture = c.withIcon ? raster::IconPictureFromImage(icon) : nullptr;
+    const auto picture = c.withIcon ? platform::raster::IconPictureFromImage(icon) : nullptr;
     const auto cursor = CursorFor(c.value, picture);
     if (c.shape < 0) {
         EXPECT_FALSE(cursor.has_value());
