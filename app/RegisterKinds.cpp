@@ -8,6 +8,6 @@
 void RegisterAllKinds() {
     controls::RegisterKinds();
     platform::browser::RegisterWebBrowserKind();
-    platform::RegisterTabStripKind();
-    platform::RegisterListViewKind();
+    platform::tabstrip::RegisterTabStripKind();
+    platform::listview::RegisterListViewKind();
 }

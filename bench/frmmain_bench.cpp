@@ -68,8 +68,8 @@ void prepare() {
     platform::basic::SetApplicationFolder(folder.path());
     platform::forms::SetQuitHandler([] {});
     platform::browser::RegisterWebBrowserKind();
-    platform::RegisterTabStripKind();
-    platform::RegisterListViewKind();
+    platform::tabstrip::RegisterTabStripKind();
+    platform::listview::RegisterListViewKind();
     controls::RegisterKinds();
     servePages();
 }

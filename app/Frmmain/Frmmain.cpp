@@ -36,7 +36,7 @@ void Frmmain::findControls() {
     PictureBK = layout_.get<PictureBox>("PictureBK");
     PicLoad = layout_.get<PictureBox>("PicLoad");
     Text1 = layout_.get<platform::TextBox>("Text1");
-    ListView1 = layout_.get<platform::ListView>("ListView1");
+    ListView1 = layout_.get<platform::listview::ListView>("ListView1");
     XPCommand1 = layout_.widget("XPCommand1");
     Command1 = layout_.widget("Command1");
     Command2 = layout_.widget("Command2");
@@ -47,7 +47,7 @@ void Frmmain::findControls() {
     Web2 = layout_.get<platform::browser::BrowserPane>("Web2");
     Web3 = layout_.get<platform::browser::BrowserPane>("Web3");
     for (int i = 0; i < PageTable::kCategories; ++i) {
-        TabS1[i] = layout_.get<platform::TabStrip>("TabS1", i);
+        TabS1[i] = layout_.get<platform::tabstrip::TabStrip>("TabS1", i);
         FlatCmd1[i] = layout_.widget("FlatCmd1", i);
     }
 }
@@ -62,10 +62,11 @@ void Frmmain::connectEvents() {
     connect(Text1, &platform::TextBox::Change, this, [this] { Text1_Change(); });
     connect(Text1, &platform::TextBox::KeyPress, this,
             [this](int& keyAscii) { Text1_KeyPress(keyAscii); });
-    connect(ListView1, &platform::ListView::DblClick, this, [this] { ListView1_DblClick(); });
+    connect(ListView1, &platform::listview::ListView::DblClick, this,
+            [this] { ListView1_DblClick(); });
     for (int i = 0; i < PageTable::kCategories; ++i) {
         OnClick(FlatCmd1[i], [this, i] { FlatCmd1_Click(i); });
-        connect(TabS1[i], &platform::TabStrip::Click, this,
+        connect(TabS1[i], &platform::tabstrip::TabStrip::Click, this,
                 [this, i](int tab) { TabS1_Click(i, tab); });
     }
     using platform::browser::BrowserPane;

@@ -10,15 +10,19 @@
 #include "platform/forms/form.h"
 
 namespace platform {
-class ListView;
 class PictureBox;
-class TabStrip;
 class TextBox;
-namespace browser {
+}  // namespace platform
+namespace platform::browser {
 class BrowserPane;
 class HtmlDocument;
-}  // namespace browser
-}  // namespace platform
+}  // namespace platform::browser
+namespace platform::listview {
+class ListView;
+}  // namespace platform::listview
+namespace platform::tabstrip {
+class TabStrip;
+}  // namespace platform::tabstrip
 
 // The main window: the code box, the evaluation panes, the category buttons
 // with their tab strips, and the shell operations of the title bar.
@@ -35,7 +39,7 @@ public:
     platform::PictureBox* PictureBK = nullptr;
     platform::PictureBox* PicLoad = nullptr;
     platform::TextBox* Text1 = nullptr;
-    platform::ListView* ListView1 = nullptr;
+    platform::listview::ListView* ListView1 = nullptr;
     QWidget* XPCommand1 = nullptr;
     QWidget* Command1 = nullptr;
     QWidget* Command2 = nullptr;
@@ -45,7 +49,7 @@ public:
     platform::browser::BrowserPane* Web1 = nullptr;
     platform::browser::BrowserPane* Web2 = nullptr;
     platform::browser::BrowserPane* Web3 = nullptr;
-    std::array<platform::TabStrip*, PageTable::kCategories> TabS1{};
+    std::array<platform::tabstrip::TabStrip*, PageTable::kCategories> TabS1{};
     std::array<QWidget*, PageTable::kCategories> FlatCmd1{};
 
     // The address of the main pane's current sub-page, and the last one

@@ -4,7 +4,7 @@
 
 #include "platform/basic/runtime_error.h"
 
-namespace platform {
+namespace platform::listview {
 
 int ListLines::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : published_;
@@ -94,4 +94,4 @@ void ListLines::Publish() {
     endInsertRows();
 }
 
-}  // namespace platform
+}  // namespace platform::listview

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace platform::listview {
 
 // The lines of a list view: each a row of texts, the line's own text in
 // column 0 and its sub-items after it. Lines added in a burst reach the view
@@ -61,4 +61,4 @@ private:
     bool publishing_ = false;
 };
 
-}  // namespace platform
+}  // namespace platform::listview

@@ -6,7 +6,7 @@
 #include "platform/basic/rounding.h"
 #include "platform/listview/list_lines.h"
 
-namespace platform {
+namespace platform::listview {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
@@ -76,4 +76,4 @@ void ListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit DblClick();
 }
 
-}  // namespace platform
+}  // namespace platform::listview

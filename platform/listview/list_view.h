@@ -3,7 +3,7 @@
 #include <QAnyStringView>
 #include <QTreeView>
 
-namespace platform {
+namespace platform::listview {
 
 class ListLines;
 
@@ -43,4 +43,4 @@ private:
     ListLines* lines_;
 };
 
-}  // namespace platform
+}  // namespace platform::listview

@@ -3,7 +3,7 @@
 #include "platform/forms/designer_loader.h"
 #include "platform/listview/list_view.h"
 
-namespace platform {
+namespace platform::listview {
 
 void RegisterListViewKind() {
     designer::RegisterKind(QStringLiteral("ListView"),
@@ -14,4 +14,4 @@ void RegisterListViewKind() {
                            });
 }
 
-}  // namespace platform
+}  // namespace platform::listview

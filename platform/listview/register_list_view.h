@@ -1,8 +1,8 @@
 #pragma once
 
-namespace platform {
+namespace platform::listview {
 
 // Makes the list view known to the designer-data loader as kind "ListView".
 void RegisterListViewKind();
 
-}  // namespace platform
+}  // namespace platform::listview

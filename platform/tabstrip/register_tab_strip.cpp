@@ -3,7 +3,7 @@
 #include "platform/forms/designer_loader.h"
 #include "platform/tabstrip/tab_strip.h"
 
-namespace platform {
+namespace platform::tabstrip {
 
 void RegisterTabStripKind() {
     designer::RegisterKind(QStringLiteral("TabS"),
@@ -15,4 +15,4 @@ void RegisterTabStripKind() {
                            });
 }
 
-}  // namespace platform
+}  // namespace platform::tabstrip

@@ -8,7 +8,7 @@
 #include "platform/forms/controls/ole_colour.h"
 #include "platform/forms/designer_loader.h"
 
-namespace platform {
+namespace platform::tabstrip {
 namespace {
 
 constexpr int kDefaultTabCount = 3;
@@ -139,4 +139,4 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-}  // namespace platform
+}  // namespace platform::tabstrip

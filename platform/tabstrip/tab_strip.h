@@ -6,7 +6,7 @@
 #include <QVariantMap>
 #include <QWidget>
 
-namespace platform {
+namespace platform::tabstrip {
 
 // A strip of tabs (designer kind "TabS"), drawn in the colours and fonts of
 // its stored keys. A click on a tab selects it and raises Click with the
@@ -51,4 +51,4 @@ private:
     QFont inactiveFont_;
 };
 
-}  // namespace platform
+}  // namespace platform::tabstrip

@@ -19,8 +19,8 @@ void MainWindowTest::SetUp() {
     oldFolder_ = platform::basic::ApplicationFolder();
     platform::basic::SetApplicationFolder(dir.path());
     RegisterFakePaneKind();
-    platform::RegisterTabStripKind();
-    platform::RegisterListViewKind();
+    platform::tabstrip::RegisterTabStripKind();
+    platform::listview::RegisterListViewKind();
     oldBox_ =
         platform::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
             boxes.append(prompt + '|' + QString::number(style) + '|' + title);

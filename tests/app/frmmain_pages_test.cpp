@@ -18,7 +18,7 @@ void clickCategory(Frmmain& window, int category) {
 }
 
 void clickTab(Frmmain& window, int category, int tab) {
-    platform::TabStrip* strip = window.TabS1[category];
+    platform::tabstrip::TabStrip* strip = window.TabS1[category];
     const QPointF at = strip->TabRect(tab).center();
     QMouseEvent press(QEvent::MouseButtonPress, at, strip->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

@@ -12,16 +12,16 @@
 
 namespace {
 
-QString caption(const platform::ListView& list, int column) {
+QString caption(const platform::listview::ListView& list, int column) {
     return list.model()->headerData(column, Qt::Horizontal).toString();
 }
 
-QString cell(const platform::ListView& list, int row, int column) {
+QString cell(const platform::listview::ListView& list, int row, int column) {
     return list.model()->index(row, column).data().toString();
 }
 
 // A list of three columns holding the given lines, each "code|pinyin|name".
-void fill(platform::ListView& list, const QStringList& lines) {
+void fill(platform::listview::ListView& list, const QStringList& lines) {
     list.AddColumn(QStringLiteral("代码"), 900);
     list.AddColumn(QStringLiteral("拼音"), 1050);
     list.AddColumn(QStringLiteral("名称"), 1200);
@@ -32,7 +32,8 @@ void fill(platform::ListView& list, const QStringList& lines) {
     }
 }
 
-void doubleClick(platform::ListView& list, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+void doubleClick(platform::listview::ListView& list, QPoint at,
+                 Qt::MouseButton button = Qt::LeftButton) {
     QMouseEvent event(QEvent::MouseButtonDblClick, at, list.viewport()->mapToGlobal(at), button,
                       button, Qt::NoModifier);
     QCoreApplication::sendEvent(list.viewport(), &event);
@@ -46,7 +47,7 @@ struct ColumnRow {
 class ListViewColumnTest : public ::testing::TestWithParam<ColumnRow> {};
 
 TEST_P(ListViewColumnTest, ColumnWidthIsTheNearestWholePixel) {
-    platform::ListView list;
+    platform::listview::ListView list;
     list.AddColumn(QStringLiteral("代码"), GetParam().twips);
     EXPECT_EQ(list.columnWidth(0), GetParam().pixels);
     EXPECT_EQ(caption(list, 0), QStringLiteral("代码"));
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, ListViewColumnTest,
                                            ColumnRow{472.5, 32}));
 
 TEST(ListView, SizesAreTwips) {
-    platform::ListView list;
+    platform::listview::ListView list;
     list.resize(241, 17);
     EXPECT_EQ(list.Width(), 3615);
     list.SetHeight(1695);
@@ -68,7 +69,7 @@ TEST(ListView, SizesAreTwips) {
 }
 
 TEST(ListView, ReportViewOfFlatRows) {
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {});
     ASSERT_EQ(list.model()->columnCount(), 3);
     EXPECT_EQ(caption(list, 1), QStringLiteral("拼音"));
@@ -81,7 +82,7 @@ TEST(ListView, ReportViewOfFlatRows) {
 }
 
 TEST(ListView, LinesKeepTheirOrderAndSubItems) {
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {"600000|PFYH|浦发银行", "000001|PAYH|平安银行", "300001|TRD"});
     EXPECT_EQ(list.Count(), 3);
     QCoreApplication::sendPostedEvents(list.model(), QEvent::MetaCall);
@@ -95,7 +96,7 @@ TEST(ListView, LinesKeepTheirOrderAndSubItems) {
 }
 
 TEST(ListView, NewLinesAreNumberedFromOne) {
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {});
     EXPECT_EQ(list.AddItem(QStringLiteral("a")), 1);
     EXPECT_EQ(list.AddItem(QStringLiteral("b")), 2);
@@ -105,7 +106,7 @@ TEST(ListView, NewLinesAreNumberedFromOne) {
 }
 
 TEST(ListView, SubItemOutsideTheListIsAnError) {
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {"600000"});
     const std::pair<int, int> wrong[] = {{0, 1}, {2, 1}, {1, 0}, {1, 3}, {1, -1}};
     for (const auto& [line, n] : wrong)
@@ -128,7 +129,7 @@ class ListViewTextTest : public ::testing::TestWithParam<TextRow> {};
 
 TEST_P(ListViewTextTest, ReadsBackAsGiven) {
     const TextRow row = GetParam();
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {"000001|PAYH|平安银行"});
     const QByteArray utf8(row.text);
     const QString utf16 = QString::fromUtf8(utf8);
@@ -171,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ListView, ReplacedAndClearedTextsLeaveNoTrace) {
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {"600000|PFYH|浦发银行", "000001|PAYH|平安银行"});
     list.SetSubItem(1, 2, QStringLiteral("浦发"));
     list.SetSubItem(1, 2, QStringLiteral("浦东发展银行"));
@@ -189,7 +190,7 @@ TEST(ListView, ReplacedAndClearedTextsLeaveNoTrace) {
 }
 
 TEST(ListView, ColumnAddedLaterIsEmptyOnEarlierLines) {
-    platform::ListView list;
+    platform::listview::ListView list;
     list.AddColumn(QStringLiteral("代码"), 900);
     list.AddItem(QStringLiteral("600000"));
     list.AddItem(QStringLiteral("000001"));
@@ -215,7 +216,7 @@ class ListViewSelectionTest : public ::testing::TestWithParam<SelectionRow> {};
 
 TEST_P(ListViewSelectionTest, SelectedIndexCountsFromOne) {
     const SelectionRow row = GetParam();
-    platform::ListView list;
+    platform::listview::ListView list;
     fill(list, {"600000|PFYH|浦发银行", "000001|PAYH|平安银行"});
     QCoreApplication::sendPostedEvents(list.model(), QEvent::MetaCall);
     if (row.select >= 0)
@@ -235,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, ListViewSelectionTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A shown list of one line.
-void showOneLine(platform::ListView& list) {
+void showOneLine(platform::listview::ListView& list) {
     list.resize(241, 113);
     fill(list, {"600000|PFYH|浦发银行"});
     list.show();
@@ -243,9 +244,9 @@ void showOneLine(platform::ListView& list) {
 }
 
 TEST(ListView, DoubleClickIsReportedOnLinesAndBesideThem) {
-    platform::ListView list;
+    platform::listview::ListView list;
     showOneLine(list);
-    QSignalSpy clicks(&list, &platform::ListView::DblClick);
+    QSignalSpy clicks(&list, &platform::listview::ListView::DblClick);
     doubleClick(list, list.visualRect(list.model()->index(0, 0)).center());
     EXPECT_EQ(list.SelectedIndex(), 1);
     list.selectionModel()->clearSelection();
@@ -267,9 +268,9 @@ void PrintTo(const ButtonRow& row, std::ostream* out) {
 class ListViewButtonTest : public ::testing::TestWithParam<ButtonRow> {};
 
 TEST_P(ListViewButtonTest, OnlyTheLeftButtonsDoubleClickIsReported) {
-    platform::ListView list;
+    platform::listview::ListView list;
     showOneLine(list);
-    QSignalSpy clicks(&list, &platform::ListView::DblClick);
+    QSignalSpy clicks(&list, &platform::listview::ListView::DblClick);
     doubleClick(list, list.visualRect(list.model()->index(0, 0)).center(), GetParam().button);
     EXPECT_EQ(clicks.count(), GetParam().reported);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-using platform::TabStrip;
+using platform::tabstrip::TabStrip;
 
 QVariantMap song(bool bold) {
     return {{"name", "宋体"}, {"size", 9}, {"bold", bold}, {"charset", 134}};
