@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The main window hides in the tray; only the unload of the last form quits.
     app.setQuitOnLastWindowClosed(false);
-    platform::InstallFontSubstitutions();
+    platform::forms::InstallFontSubstitutions();
     RegisterAllKinds();
     mData::Main();
     const int status = platform::forms::Count() == 0 ? 0 : app.exec();

@@ -121,7 +121,7 @@ bool WaitForExposure(QWidget& window) {
 }
 
 void Repaint(benchmark::State& state, Stage (*make)()) {
-    platform::InstallFontSubstitutions();
+    platform::forms::InstallFontSubstitutions();
     Stage stage = make();
     stage.window->show();
     if (!WaitForExposure(*stage.window)) {

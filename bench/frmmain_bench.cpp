@@ -77,7 +77,7 @@ void prepare() {
 // What the guest entry does for the main window: no user, then the window shown.
 Frmmain& enterAsGuest() {
     CurrentUser.clear();
-    Frmmain& window = platform::Default<Frmmain>();
+    Frmmain& window = platform::forms::Default<Frmmain>();
     window.Show();
     return window;
 }

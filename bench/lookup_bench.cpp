@@ -73,14 +73,14 @@ Frmmain& mainWindow() {
         platform::basic::SetApplicationFolder(folder().path());
         platform::forms::SetQuitHandler([] {});
         RegisterAllKinds();
-        platform::designer::RegisterKind(
+        platform::forms::RegisterKind(
             QStringLiteral("WebBrowser"),
-            [](QWidget* parent, const platform::designer::ControlSpec& design) {
+            [](QWidget* parent, const platform::forms::ControlSpec& design) {
                 auto* pane = new QuietPane(parent);
-                platform::designer::ApplyCommon(pane, design);
+                platform::forms::ApplyCommon(pane, design);
                 return pane;
             });
-        Frmmain* created = &platform::Default<Frmmain>();
+        Frmmain* created = &platform::forms::Default<Frmmain>();
         created->Show();
         // The window and the connection go before the application does.
         qAddPostRoutine([] {

@@ -24,7 +24,7 @@ enum State { kNormal, kHover, kFocus, kPressed, kDisabled };
 
 // Refresh of the login window's 89 x 25 guest button with its caption.
 void BM_XPCommandRefresh(benchmark::State& state) {
-    platform::InstallFontSubstitutions();
+    platform::forms::InstallFontSubstitutions();
     QWidget window;
     window.resize(200, 80);
     auto* button = new XPBench(&window);

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    platform::InstallFontSubstitutions();
+    platform::forms::InstallFontSubstitutions();
     RegisterAllKinds();
     // Windows get the fake pane unless a test asks for the real one.
     RegisterFakePaneKind();

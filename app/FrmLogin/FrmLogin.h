@@ -6,15 +6,15 @@
 
 class QTimer;
 
-namespace platform {
+namespace platform::forms::controls {
 class CheckBox;
 class Label;
 class TextBox;
-}  // namespace platform
+}  // namespace platform::forms::controls
 
 // The login window: a member login against the member server, or a guest
 // entry; both lead to the main window.
-class FrmLogin : public platform::Form {
+class FrmLogin : public platform::forms::Form {
     Q_OBJECT
 public:
     explicit FrmLogin(QWidget* parent = nullptr);
@@ -24,18 +24,18 @@ public:
     QWidget* Command1 = nullptr;
     QWidget* Command2 = nullptr;
     QWidget* Command3 = nullptr;
-    platform::Label* Label1 = nullptr;
-    platform::Label* Label2 = nullptr;
-    platform::Label* Label3 = nullptr;
-    platform::TextBox* Text1 = nullptr;
-    platform::TextBox* Text2 = nullptr;
-    platform::CheckBox* Check1 = nullptr;
-    platform::CheckBox* Check2 = nullptr;
+    platform::forms::controls::Label* Label1 = nullptr;
+    platform::forms::controls::Label* Label2 = nullptr;
+    platform::forms::controls::Label* Label3 = nullptr;
+    platform::forms::controls::TextBox* Text1 = nullptr;
+    platform::forms::controls::TextBox* Text2 = nullptr;
+    platform::forms::controls::CheckBox* Check1 = nullptr;
+    platform::forms::controls::CheckBox* Check2 = nullptr;
     QWidget* XPCommand1 = nullptr;
     QWidget* XPCommand2 = nullptr;
-    platform::Label* Label4 = nullptr;
-    platform::Label* Label5 = nullptr;
-    platform::Label* Label6 = nullptr;
+    platform::forms::controls::Label* Label4 = nullptr;
+    platform::forms::controls::Label* Label5 = nullptr;
+    platform::forms::controls::Label* Label6 = nullptr;
     QTimer* Timer1 = nullptr;
 
 protected:
@@ -67,6 +67,6 @@ private:
 
     QString ConfigFile() const;
 
-    platform::designer::Layout layout_;
+    platform::forms::Layout layout_;
     bool requestRunning_ = false;
 };

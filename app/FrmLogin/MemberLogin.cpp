@@ -15,7 +15,7 @@ namespace {
 const QString kTitle = QStringLiteral("提示");
 
 void Inform(const QString& prompt) {
-    platform::MsgBox(prompt, platform::vbInformation, kTitle);
+    platform::forms::MsgBox(prompt, platform::forms::vbInformation, kTitle);
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ void FrmLogin::SaveSettings() {
 
 void FrmLogin::OpenMainWindow() {
     Unload();
-    platform::Default<Frmmain>().Show();
+    platform::forms::Default<Frmmain>().Show();
 }
 
 void FrmLogin::XPCommand1_Click() {

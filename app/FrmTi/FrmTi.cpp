@@ -14,20 +14,20 @@ constexpr int kEscape = 27;
 
 void unloadMainWindow() {
     const auto loaded = platform::forms::Loaded();
-    for (platform::Form* form : loaded)
+    for (platform::forms::Form* form : loaded)
         if (auto* main = qobject_cast<Frmmain*>(form)) main->Unload();
 }
 
 }  // namespace
 
-FrmTi::FrmTi(QWidget* parent) : platform::Form(parent) {
-    layout_ = platform::designer::Load(this, QStringLiteral(":/designer/FrmTi.json"));
+FrmTi::FrmTi(QWidget* parent) : platform::forms::Form(parent) {
+    layout_ = platform::forms::Load(this, QStringLiteral(":/designer/FrmTi.json"));
     Command1 = layout_.widget("Command1");
     Command2 = layout_.widget("Command2");
     Command3 = layout_.widget("Command3");
-    platform::designer::OnClick(Command1, [this] { Command1_Click(); });
-    platform::designer::OnClick(Command2, [this] { Command2_Click(); });
-    platform::designer::OnClick(Command3, [this] { Command3_Click(); });
+    platform::forms::OnClick(Command1, [this] { Command1_Click(); });
+    platform::forms::OnClick(Command2, [this] { Command2_Click(); });
+    platform::forms::OnClick(Command3, [this] { Command3_Click(); });
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
@@ -41,7 +41,7 @@ bool FrmTi::eventFilter(QObject* watched, QEvent* event) {
             return KeyAscii == 0;
         }
     }
-    return platform::Form::eventFilter(watched, event);
+    return platform::forms::Form::eventFilter(watched, event);
 }
 
 void FrmTi::Form_KeyPress(int& KeyAscii) {
@@ -53,7 +53,7 @@ void FrmTi::Form_KeyPress(int& KeyAscii) {
 void FrmTi::Command1_Click() {
     Unload();
     unloadMainWindow();
-    platform::Default<FrmLogin>().Show();
+    platform::forms::Default<FrmLogin>().Show();
 }
 
 void FrmTi::Command2_Click() {

@@ -4,7 +4,7 @@
 #include "platform/forms/form.h"
 
 // The members-only prompt: log in, register, or close.
-class FrmTi : public platform::Form {
+class FrmTi : public platform::forms::Form {
     Q_OBJECT
 public:
     explicit FrmTi(QWidget* parent = nullptr);
@@ -23,5 +23,5 @@ private:
     void Command3_Click();
     void Form_KeyPress(int& KeyAscii);
 
-    platform::designer::Layout layout_;
+    platform::forms::Layout layout_;
 };

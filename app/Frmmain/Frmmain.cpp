@@ -18,8 +18,8 @@
 #include "platform/windows/registered_messages.h"
 #include "platform/windows/window_handles.h"
 
-Frmmain::Frmmain(QWidget* parent) : platform::Form(parent) {
-    layout_ = platform::designer::Load(this, QStringLiteral(":/designer/Frmmain.json"));
+Frmmain::Frmmain(QWidget* parent) : platform::forms::Form(parent) {
+    layout_ = platform::forms::Load(this, QStringLiteral(":/designer/Frmmain.json"));
     findControls();
     connectEvents();
     QIcon icon(QStringLiteral(":/images/app/marlquin.png"));
@@ -28,14 +28,14 @@ Frmmain::Frmmain(QWidget* parent) : platform::Form(parent) {
 }
 
 void Frmmain::findControls() {
-    using platform::PictureBox;
+    using platform::forms::controls::PictureBox;
     Picture1 = layout_.get<PictureBox>("Picture1");
     Picture2 = layout_.get<PictureBox>("Picture2");
     Picture4 = layout_.get<PictureBox>("Picture4");
     Picture5 = layout_.get<PictureBox>("Picture5");
     PictureBK = layout_.get<PictureBox>("PictureBK");
     PicLoad = layout_.get<PictureBox>("PicLoad");
-    Text1 = layout_.get<platform::TextBox>("Text1");
+    Text1 = layout_.get<platform::forms::controls::TextBox>("Text1");
     ListView1 = layout_.get<platform::listview::ListView>("ListView1");
     XPCommand1 = layout_.widget("XPCommand1");
     Command1 = layout_.widget("Command1");
@@ -53,14 +53,14 @@ void Frmmain::findControls() {
 }
 
 void Frmmain::connectEvents() {
-    using platform::designer::OnClick;
+    using platform::forms::OnClick;
     OnClick(Label2, [this] { Label2_Click(); });
     OnClick(Label7, [this] { Label7_Click(); });
     OnClick(Command1, [this] { Command1_Click(); });
     OnClick(Command3, [this] { Command3_Click(); });
     OnClick(XPCommand1, [this] { XPCommand1_Click(); });
-    connect(Text1, &platform::TextBox::Change, this, [this] { Text1_Change(); });
-    connect(Text1, &platform::TextBox::KeyPress, this,
+    connect(Text1, &platform::forms::controls::TextBox::Change, this, [this] { Text1_Change(); });
+    connect(Text1, &platform::forms::controls::TextBox::KeyPress, this,
             [this](int& keyAscii) { Text1_KeyPress(keyAscii); });
     connect(ListView1, &platform::listview::ListView::DblClick, this,
             [this] { ListView1_DblClick(); });
@@ -118,7 +118,7 @@ void Frmmain::Label2_Click() {
 
 void Frmmain::Label7_Click() {
     Unload();
-    FrmLogin& login = platform::Default<FrmLogin>();
+    FrmLogin& login = platform::forms::Default<FrmLogin>();
     login.Show();
     login.Timer1->stop();
 }

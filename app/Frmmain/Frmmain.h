@@ -9,10 +9,10 @@
 #include "platform/forms/designer_loader.h"
 #include "platform/forms/form.h"
 
-namespace platform {
+namespace platform::forms::controls {
 class PictureBox;
 class TextBox;
-}  // namespace platform
+}  // namespace platform::forms::controls
 namespace platform::browser {
 class BrowserPane;
 class HtmlDocument;
@@ -26,19 +26,19 @@ class TabStrip;
 
 // The main window: the code box, the evaluation panes, the category buttons
 // with their tab strips, and the shell operations of the title bar.
-class Frmmain : public platform::Form {
+class Frmmain : public platform::forms::Form {
     Q_OBJECT
 public:
     explicit Frmmain(QWidget* parent = nullptr);
 
     // The controls of the designer data.
-    platform::PictureBox* Picture1 = nullptr;
-    platform::PictureBox* Picture2 = nullptr;
-    platform::PictureBox* Picture4 = nullptr;
-    platform::PictureBox* Picture5 = nullptr;
-    platform::PictureBox* PictureBK = nullptr;
-    platform::PictureBox* PicLoad = nullptr;
-    platform::TextBox* Text1 = nullptr;
+    platform::forms::controls::PictureBox* Picture1 = nullptr;
+    platform::forms::controls::PictureBox* Picture2 = nullptr;
+    platform::forms::controls::PictureBox* Picture4 = nullptr;
+    platform::forms::controls::PictureBox* Picture5 = nullptr;
+    platform::forms::controls::PictureBox* PictureBK = nullptr;
+    platform::forms::controls::PictureBox* PicLoad = nullptr;
+    platform::forms::controls::TextBox* Text1 = nullptr;
     platform::listview::ListView* ListView1 = nullptr;
     QWidget* XPCommand1 = nullptr;
     QWidget* Command1 = nullptr;
@@ -106,7 +106,7 @@ private:
     void Web2_DocumentComplete();
     void BlankIndexPage(platform::browser::HtmlDocument& document);
 
-    platform::designer::Layout layout_;
+    platform::forms::Layout layout_;
     // Counts the showings of the loading overlay, so that a page completed
     // before the latest one cannot hide it.
     quint64 picLoadShown_ = 0;

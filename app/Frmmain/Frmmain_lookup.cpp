@@ -97,7 +97,8 @@ void Frmmain::ListMatches(const QString& t) {
         // The list stays shown and empty, the user learns why, and the window
         // goes on as before.
         ListView1->Clear();
-        platform::MsgBox(lookupFailure(error), platform::vbInformation, QStringLiteral("提示"));
+        platform::forms::MsgBox(lookupFailure(error), platform::forms::vbInformation,
+                                QStringLiteral("提示"));
     }
 }
 

@@ -42,7 +42,7 @@ void Frmmain::ShowCategory(int Index) {
 
 void Frmmain::FlatCmd1_Click(int Index) {
     if (Index == PageTable::kMembersOnly && CurrentUser.isEmpty()) {
-        platform::Default<FrmTi>().Show(platform::Form::Modal);
+        platform::forms::Default<FrmTi>().Show(platform::forms::Form::Modal);
         return;
     }
     ShowCategory(Index);
@@ -60,8 +60,8 @@ void Frmmain::FlatCmd1_Click(int Index) {
 void Frmmain::XPCommand1_Click() {
     const QString code = Text1->text();
     if (!(platform::basic::IsNumeric(code) && code.size() == 6)) {
-        platform::MsgBox(QStringLiteral("您输入的可能是无效的股票代码,请重新输入！"),
-                         platform::vbInformation, QStringLiteral("提示"));
+        platform::forms::MsgBox(QStringLiteral("您输入的可能是无效的股票代码,请重新输入！"),
+                                platform::forms::vbInformation, QStringLiteral("提示"));
         return;
     }
     ShowPicLoad();

@@ -36,7 +36,7 @@ NotifyIconDataA fullRecord(Frmmain& window) {
 }
 
 void popupTrayMenu() {
-    Frmmenu& menu = platform::Default<Frmmenu>();
+    Frmmenu& menu = platform::forms::Default<Frmmenu>();
     menu.Load();
     PopupMenu(*menu.MainMenu, QCursor::pos());
 }

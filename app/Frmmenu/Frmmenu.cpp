@@ -7,7 +7,7 @@
 #include "platform/shell/open_url.h"
 
 Frmmenu::Frmmenu(QWidget* parent)
-    : platform::Form(parent), MainMenu(new QMenu(QStringLiteral("MainMenu"), this)) {
+    : platform::forms::Form(parent), MainMenu(new QMenu(QStringLiteral("MainMenu"), this)) {
     mAbout = MainMenu->addAction(QStringLiteral("关于软件(&A)"));
     LineA = MainMenu->addSeparator();
     mExit = MainMenu->addAction(QStringLiteral("退出软件(&E)"));

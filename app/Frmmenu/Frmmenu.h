@@ -6,7 +6,7 @@ class QAction;
 class QMenu;
 
 // The never-shown form that holds the tray icon's menu.
-class Frmmenu : public platform::Form {
+class Frmmenu : public platform::forms::Form {
     Q_OBJECT
 public:
     explicit Frmmenu(QWidget* parent = nullptr);

@@ -22,7 +22,7 @@ void Unhook(Hwnd hWnd) {
 }
 
 LResult WindowProc(Hwnd hWnd, std::int32_t uMsg, std::int32_t wParam, std::int32_t lParam) {
-    return platform::Default<Frmmain>().WndProcTrayIcon(hWnd, uMsg, wParam, lParam);
+    return platform::forms::Default<Frmmain>().WndProcTrayIcon(hWnd, uMsg, wParam, lParam);
 }
 
 LResult CallOldWindowProc(Hwnd hWnd, std::int32_t uMsg, std::int32_t wParam, std::int32_t lParam) {

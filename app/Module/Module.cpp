@@ -37,8 +37,8 @@ void WriteIni(const QString& section, const QString& key, const QString& value,
 void WriteIniKeys(const QList<IniEntry>& entries, const QString& file) {
     if (platform::profile::WriteAll(file, entries)) return;
     for (qsizetype i = 0; i < entries.size(); ++i)
-        platform::MsgBox(QStringLiteral("写入信息时出错,请确定您有足够的权限！"),
-                         platform::vbCritical, QStringLiteral("提示"));
+        platform::forms::MsgBox(QStringLiteral("写入信息时出错,请确定您有足够的权限！"),
+                                platform::forms::vbCritical, QStringLiteral("提示"));
 }
 
 bool FitsIni(const QString& value) {

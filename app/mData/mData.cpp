@@ -22,7 +22,7 @@ void Main() {
         Conn->CursorLocation = 3;
         Conn->CommandTimeout = 30;
         Conn->Open();
-        platform::Default<FrmLogin>().Show(platform::Form::Modeless);
+        platform::forms::Default<FrmLogin>().Show(platform::forms::Form::Modeless);
     } catch (const platform::basic::RuntimeError& error) {
         platform::basic::Err().Raise(error);
         ShowErrorInfo();
@@ -60,8 +60,8 @@ QString ErrorInfoText(long number, const QString& source, const QString& descrip
 void ShowErrorInfo() {
     platform::basic::ErrObject& err = platform::basic::Err();
     if (err.Number == 0) return;
-    platform::MsgBox(ErrorInfoText(err.Number, err.Source, err.Description), platform::vbCritical,
-                     QStringLiteral("VB 运行时错误"));
+    platform::forms::MsgBox(ErrorInfoText(err.Number, err.Source, err.Description),
+                            platform::forms::vbCritical, QStringLiteral("VB 运行时错误"));
     err.Clear();
 }
 

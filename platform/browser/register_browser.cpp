@@ -6,12 +6,12 @@
 namespace platform::browser {
 
 void RegisterWebBrowserKind() {
-    designer::RegisterKind(QStringLiteral("WebBrowser"),
-                           [](QWidget* parent, const designer::ControlSpec& design) {
-                               auto* pane = new WebEnginePane(parent);
-                               designer::ApplyCommon(pane, design);
-                               return pane;
-                           });
+    forms::RegisterKind(QStringLiteral("WebBrowser"),
+                        [](QWidget* parent, const forms::ControlSpec& design) {
+                            auto* pane = new WebEnginePane(parent);
+                            forms::ApplyCommon(pane, design);
+                            return pane;
+                        });
 }
 
 }  // namespace platform::browser

@@ -14,13 +14,13 @@ QVariant Prop(const QVariantMap& props, const char* name) {
 
 }  // namespace
 
-void PlaceFromSpec(UserControl& control, const designer::ControlSpec& design) {
+void PlaceFromSpec(UserControl& control, const forms::ControlSpec& design) {
     const QString name = design.index >= 0
                              ? QStringLiteral("%1(%2)").arg(design.name).arg(design.index)
                              : design.name;
     control.setObjectName(design.name);
     control.SetDisplayName(name);
-    control.setGeometry(designer::PixelsOf(design.twips));
+    control.setGeometry(forms::PixelsOf(design.twips));
     if (const QVariant visible = Prop(design.props, "visible"); visible.isValid())
         control.setVisible(ToBoolean(visible));
     if (const QVariant on = Prop(design.props, "default"); on.isValid())
@@ -29,7 +29,7 @@ void PlaceFromSpec(UserControl& control, const designer::ControlSpec& design) {
         control.SetCancel(ToBoolean(on));
 }
 
-void ReportBadInstance(const designer::ControlSpec& design, const basic::RuntimeError& error) {
+void ReportBadInstance(const forms::ControlSpec& design, const basic::RuntimeError& error) {
     qWarning("%s", qPrintable(QStringLiteral("控件 %1 的属性无法读取：%2（错误 %3）")
                                   .arg(design.name, error.description())
                                   .arg(error.number())));

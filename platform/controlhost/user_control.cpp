@@ -24,7 +24,7 @@ const char* const kWindowPicture = "Picture";
 raster::PicturePtr WindowPicture(QWidget* window) {
     const QVariant kept = window->property(kWindowPicture);
     if (kept.isValid()) return kept.value<raster::PicturePtr>();
-    const QImage image = designer::FormPicture(window);
+    const QImage image = forms::FormPicture(window);
     if (image.isNull()) return nullptr;
     raster::PicturePtr picture = raster::PictureFromImage(image);
     window->setProperty(kWindowPicture, QVariant::fromValue(picture));

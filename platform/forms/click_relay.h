@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-namespace platform::designer {
+namespace platform::forms {
 
 // Carries a control's Click() signal to a handler of the window.
 class ClickRelay : public QObject {
@@ -19,4 +19,4 @@ private:
     std::function<void()> handler_;
 };
 
-}  // namespace platform::designer
+}  // namespace platform::forms

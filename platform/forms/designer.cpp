@@ -2,7 +2,7 @@
 
 #include "platform/forms/designer_intrinsic.h"
 
-namespace platform::designer {
+namespace platform::forms {
 namespace {
 
 QHash<QString, Factory>& factories() {
@@ -20,4 +20,4 @@ Factory FactoryOf(const QString& kind) {
     return factories().value(kind);
 }
 
-}  // namespace platform::designer
+}  // namespace platform::forms

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-namespace platform::designer {
+namespace platform::forms {
 
 // One control of a window's designer data (resources/designer/<Form>.json).
 // Positions are twips (15 per pixel), relative to the container.
@@ -27,4 +27,4 @@ struct ControlSpec {
 using Factory = std::function<QWidget*(QWidget* parent, const ControlSpec& design)>;
 void RegisterKind(const QString& kind, Factory factory);
 
-}  // namespace platform::designer
+}  // namespace platform::forms

@@ -12,13 +12,13 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/designer_loader.h"
 
-namespace platform::designer {
+namespace platform::forms {
 namespace {
 
 QColor colourOf(const QVariantMap& props, const char* key, const QColor& fallback) {
     const auto it = props.find(QLatin1String(key));
     if (it == props.end()) return fallback;
-    return OleToQColor(static_cast<quint32>(it->toLongLong()));
+    return controls::OleToQColor(static_cast<quint32>(it->toLongLong()));
 }
 
 void setTextColour(QWidget* widget, const QColor& colour) {
@@ -40,7 +40,7 @@ void setBackColour(QWidget* widget, const QColor& colour) {
 }
 
 QWidget* createLabel(QWidget* parent, const ControlSpec& design) {
-    auto* label = new Label(parent);
+    auto* label = new controls::Label(parent);
     label->setText(design.props.value("caption").toString());
     const int alignment = design.props.value("alignment", 0).toInt();
     label->setAlignment(Qt::AlignTop | (alignment == 1   ? Qt::AlignRight
@@ -69,7 +69,7 @@ private:
 };
 
 QWidget* createTextBox(QWidget* parent, const ControlSpec& design) {
-    auto* box = new TextBox(parent);
+    auto* box = new controls::TextBox(parent);
     const QString mask = design.props.value("passwordChar").toString();
     if (!mask.isEmpty()) {
         box->setEchoMode(QLineEdit::Password);
@@ -82,7 +82,7 @@ QWidget* createTextBox(QWidget* parent, const ControlSpec& design) {
 }
 
 QWidget* createCheckBox(QWidget* parent, const ControlSpec& design) {
-    auto* box = new CheckBox(parent);
+    auto* box = new controls::CheckBox(parent);
     box->setText(design.props.value("caption").toString());
     box->SetValue(design.props.value("value", 0).toInt());
     if (design.props.contains("backColor"))
@@ -91,13 +91,13 @@ QWidget* createCheckBox(QWidget* parent, const ControlSpec& design) {
 }
 
 QWidget* createCommandButton(QWidget* parent, const ControlSpec& design) {
-    auto* button = new CommandButton(parent);
+    auto* button = new controls::CommandButton(parent);
     button->setText(design.props.value("caption").toString());
     return button;
 }
 
 QWidget* createPictureBox(QWidget* parent, const ControlSpec& design) {
-    auto* box = new PictureBox(parent);
+    auto* box = new controls::PictureBox(parent);
     box->SetBackColor(colourOf(design.props, "backColor", QColor(236, 233, 216)));
     const QString picture = design.props.value("picture").toString();
     if (!picture.isEmpty()) box->SetPicture(QImage(picture));
@@ -106,8 +106,8 @@ QWidget* createPictureBox(QWidget* parent, const ControlSpec& design) {
 
 QWidget* createLine(QWidget* parent, const ControlSpec& design) {
     const auto px = [&](const char* key) { return PixelsOf(design.props.value(key).toInt()); };
-    return new Line(parent, QPoint(px("x1"), px("y1")), QPoint(px("x2"), px("y2")),
-                    colourOf(design.props, "borderColor", Qt::black));
+    return new controls::Line(parent, QPoint(px("x1"), px("y1")), QPoint(px("x2"), px("y2")),
+                              colourOf(design.props, "borderColor", Qt::black));
 }
 
 }  // namespace
@@ -139,4 +139,4 @@ QTimer* CreateTimer(QWidget* form, const ControlSpec& design) {
     return timer;
 }
 
-}  // namespace platform::designer
+}  // namespace platform::forms

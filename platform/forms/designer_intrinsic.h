@@ -4,7 +4,7 @@
 
 class QTimer;
 
-namespace platform::designer {
+namespace platform::forms {
 
 // Factories of the forms runtime's own controls (label, text box, check box,
 // command button, picture box, line); nullptr for another kind.
@@ -13,4 +13,4 @@ QTimer* CreateTimer(QWidget* form, const ControlSpec& design);
 
 Factory FactoryOf(const QString& kind);
 
-}  // namespace platform::designer
+}  // namespace platform::forms

@@ -14,7 +14,7 @@
 #include "platform/forms/controls/ole_colour.h"
 #include "platform/forms/designer_intrinsic.h"
 
-namespace platform::designer {
+namespace platform::forms {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
@@ -55,7 +55,7 @@ void applyForm(QWidget* form, const QJsonObject& settings) {
         QPalette palette = form->palette();
         palette.setColor(
             QPalette::Window,
-            OleToQColor(static_cast<quint32>(settings.value("backColor").toInteger())));
+            controls::OleToQColor(static_cast<quint32>(settings.value("backColor").toInteger())));
         form->setPalette(palette);
         form->setAutoFillBackground(true);
     }
@@ -188,4 +188,4 @@ QImage FormPicture(const QWidget* form) {
     return form == nullptr ? QImage() : form->property(kPictureProperty).value<QImage>();
 }
 
-}  // namespace platform::designer
+}  // namespace platform::forms

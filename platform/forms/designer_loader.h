@@ -12,7 +12,7 @@
 
 class QTimer;
 
-namespace platform::designer {
+namespace platform::forms {
 
 // The controls that a window's designer data created, found by name (and
 // index for control arrays).
@@ -52,4 +52,4 @@ QRect PixelsOf(const QRect& twips);
 // The background picture given to a window by its designer data.
 QImage FormPicture(const QWidget* form);
 
-}  // namespace platform::designer
+}  // namespace platform::forms

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QStringList>
 
-namespace platform {
+namespace platform::forms {
 
 void InstallFontSubstitutions() {
     const QStringList song = {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
@@ -13,4 +13,4 @@ void InstallFontSubstitutions() {
     QFont::insertSubstitutions(QStringLiteral("SimSun"), song);
 }
 
-}  // namespace platform
+}  // namespace platform::forms

@@ -4,7 +4,7 @@
 
 #include "platform/forms/forms_collection.h"
 
-namespace platform {
+namespace platform::forms {
 
 Form::Form(QWidget* parent) : QWidget(parent) {}
 
@@ -47,4 +47,4 @@ void Form::closeEvent(QCloseEvent* event) {
     Unload();
 }
 
-}  // namespace platform
+}  // namespace platform::forms

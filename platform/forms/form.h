@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace platform {
+namespace platform::forms {
 
 // A window of the forms runtime. Loading registers it in the forms collection
 // and runs Form_Load; unloading runs Form_Unload, takes it out of the
@@ -48,4 +48,4 @@ F& Default() {
     return *instance;
 }
 
-}  // namespace platform
+}  // namespace platform::forms

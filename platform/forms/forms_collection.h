@@ -3,12 +3,11 @@
 #include <QList>
 #include <functional>
 
-namespace platform {
+namespace platform::forms {
 
 class Form;
 
 // The runtime's collection of loaded forms, in load order.
-namespace forms {
 
 const QList<Form*>& Loaded();
 int Count();
@@ -26,5 +25,4 @@ void Add(Form* form);
 void Remove(Form* form);
 void RunModal(Form& form);
 
-}  // namespace forms
-}  // namespace platform
+}  // namespace platform::forms

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace platform {
+namespace platform::forms {
 namespace {
 
 QMessageBox::Icon iconOf(int style) {
@@ -44,4 +44,4 @@ MsgBoxHandler SetMsgBoxHandler(MsgBoxHandler replacement) {
     return std::exchange(handler(), replacement ? replacement : showOnScreen);
 }
 
-}  // namespace platform
+}  // namespace platform::forms

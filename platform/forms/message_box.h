@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace platform {
+namespace platform::forms {
 
 // Message box styles of the forms runtime.
 enum MsgBoxStyle { vbOKOnly = 0, vbCritical = 16, vbInformation = 64 };
@@ -16,4 +16,4 @@ int MsgBox(const QString& prompt, int style, const QString& title);
 using MsgBoxHandler = std::function<int(const QString& prompt, int style, const QString& title)>;
 MsgBoxHandler SetMsgBoxHandler(MsgBoxHandler handler);
 
-}  // namespace platform
+}  // namespace platform::forms

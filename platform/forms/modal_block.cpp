@@ -7,7 +7,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/forms_collection.h"
 
-namespace platform {
+namespace platform::forms {
 namespace {
 
 // Only the innermost of nested modal forms takes input.
@@ -83,4 +83,4 @@ bool ModalBlock::blocks(QObject* watched) const {
     return form != nullptr && form != modal_;
 }
 
-}  // namespace platform
+}  // namespace platform::forms

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-namespace platform {
+namespace platform::forms {
 
 class Form;
 
@@ -26,4 +26,4 @@ private:
     QPointer<Form> modal_;
 };
 
-}  // namespace platform
+}  // namespace platform::forms

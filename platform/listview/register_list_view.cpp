@@ -6,12 +6,12 @@
 namespace platform::listview {
 
 void RegisterListViewKind() {
-    designer::RegisterKind(QStringLiteral("ListView"),
-                           [](QWidget* parent, const designer::ControlSpec& design) {
-                               auto* list = new ListView(parent);
-                               designer::ApplyCommon(list, design);
-                               return list;
-                           });
+    forms::RegisterKind(QStringLiteral("ListView"),
+                        [](QWidget* parent, const forms::ControlSpec& design) {
+                            auto* list = new ListView(parent);
+                            forms::ApplyCommon(list, design);
+                            return list;
+                        });
 }
 
 }  // namespace platform::listview

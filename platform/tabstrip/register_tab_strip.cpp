@@ -6,13 +6,13 @@
 namespace platform::tabstrip {
 
 void RegisterTabStripKind() {
-    designer::RegisterKind(QStringLiteral("TabS"),
-                           [](QWidget* parent, const designer::ControlSpec& design) {
-                               auto* strip = new TabStrip(parent);
-                               strip->ReadProperties(design.bag);
-                               designer::ApplyCommon(strip, design);
-                               return strip;
-                           });
+    forms::RegisterKind(QStringLiteral("TabS"),
+                        [](QWidget* parent, const forms::ControlSpec& design) {
+                            auto* strip = new TabStrip(parent);
+                            strip->ReadProperties(design.bag);
+                            forms::ApplyCommon(strip, design);
+                            return strip;
+                        });
 }
 
 }  // namespace platform::tabstrip

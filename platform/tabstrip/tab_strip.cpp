@@ -28,7 +28,7 @@ QColor colourOf(const QVariantMap& bag, const char* key, const QColor& fallback)
     const QVariant value = valueOf(bag, QLatin1String(key));
     bool ok = false;
     const qlonglong ole = value.toLongLong(&ok);
-    return ok ? OleToQColor(static_cast<quint32>(ole)) : fallback;
+    return ok ? forms::controls::OleToQColor(static_cast<quint32>(ole)) : fallback;
 }
 
 }  // namespace
@@ -41,8 +41,8 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
                 Qt::white,
                 QColor(0xE0, 0xE0, 0xE0),
                 QColor(0x80, 0x80, 0x80),
-                OleToQColor(kButtonFace),
-                OleToQColor(kButtonFace),
+                forms::controls::OleToQColor(kButtonFace),
+                forms::controls::OleToQColor(kButtonFace),
                 QColor(0xA0, 0xA0, 0xA0)};
     inactiveFont_ = font();
     activeFont_ = font();
@@ -67,9 +67,8 @@ void TabStrip::ReadProperties(const QVariantMap& bag) {
     colours_.stripBack = colourOf(bag, "tabstripbackcolor", colours_.stripBack);
     colours_.disabledBack = colourOf(bag, "disabledtabbackcolor", colours_.disabledBack);
     colours_.disabledFore = colourOf(bag, "disabledtabforecolor", colours_.disabledFore);
-    activeFont_ = designer::FontFrom(valueOf(bag, QStringLiteral("activetabfont")), activeFont_);
-    inactiveFont_ =
-        designer::FontFrom(valueOf(bag, QStringLiteral("inactivetabfont")), inactiveFont_);
+    activeFont_ = forms::FontFrom(valueOf(bag, QStringLiteral("activetabfont")), activeFont_);
+    inactiveFont_ = forms::FontFrom(valueOf(bag, QStringLiteral("inactivetabfont")), inactiveFont_);
     selected_ = std::clamp(selected_, 0, std::max(0, TabCount() - 1));
     update();
 }

@@ -206,7 +206,7 @@ TEST_F(MainWindowTrayTest, MenuHasItsItemsAndItsFormStaysLoadedHidden) {
     ASSERT_EQ(loaded.size(), 2) << "the main window and one menu form";
     EXPECT_NE(qobject_cast<Frmmenu*>(loaded[1]), nullptr);
     EXPECT_FALSE(loaded[1]->isVisible());
-    EXPECT_TRUE(platform::Default<Frmmenu>().LineA->isSeparator());
+    EXPECT_TRUE(platform::forms::Default<Frmmenu>().LineA->isSeparator());
     EXPECT_EQ(quits, 0);
 }
 

@@ -21,14 +21,14 @@ void MainWindowTest::SetUp() {
     RegisterFakePaneKind();
     platform::tabstrip::RegisterTabStripKind();
     platform::listview::RegisterListViewKind();
-    oldBox_ =
-        platform::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
+    oldBox_ = platform::forms::SetMsgBoxHandler(
+        [this](const QString& prompt, int style, const QString& title) {
             boxes.append(prompt + '|' + QString::number(style) + '|' + title);
-            return int(platform::vbOK);
+            return int(platform::forms::vbOK);
         });
     oldOpen_ =
         platform::shell::SetOpenUrlHandler([this](const QString& url) { opened.append(url); });
-    oldModal_ = platform::forms::SetModalRunner([this](platform::Form& form) {
+    oldModal_ = platform::forms::SetModalRunner([this](platform::forms::Form& form) {
         modals.append(form.windowTitle());
         if (onModal)
             onModal(form);
@@ -43,7 +43,7 @@ void MainWindowTest::SetUp() {
 void MainWindowTest::TearDown() {
     Module::UnloadAllForms();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    platform::SetMsgBoxHandler(oldBox_);
+    platform::forms::SetMsgBoxHandler(oldBox_);
     platform::shell::SetOpenUrlHandler(oldOpen_);
     platform::forms::SetModalRunner(oldModal_);
     platform::forms::SetQuitHandler(oldQuit_);
@@ -57,7 +57,7 @@ Frmmain& MainWindowTest::open(const QByteArray& configIni) {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(configIni);
     }
-    window = &platform::Default<Frmmain>();
+    window = &platform::forms::Default<Frmmain>();
     window->Show();
     return *window;
 }

@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "app/Frmmain/Frmmain.h"
-#include "support/fake_pane.h"
 #include "platform/forms/forms_collection.h"
 #include "platform/forms/message_box.h"
 #include "platform/shell/open_url.h"
+#include "support/fake_pane.h"
 
 // The evaluation site and member server addresses used by the window tests.
 inline const QString kPageHost = QStringLiteral("http://pages.site.test");
@@ -39,13 +39,13 @@ protected:
 
     QTemporaryDir dir;
     Frmmain* window = nullptr;
-    QStringList boxes;                             // "prompt|style|title"
-    QStringList opened;                            // addresses given to the user's browser
-    QStringList modals;                            // captions of the forms shown modally
-    std::function<void(platform::Form&)> onModal;  // drives a modal form; default closes it
+    QStringList boxes;                                    // "prompt|style|title"
+    QStringList opened;                                   // addresses given to the user's browser
+    QStringList modals;                                   // captions of the forms shown modally
+    std::function<void(platform::forms::Form&)> onModal;  // drives a modal form; default closes it
 
 private:
-    platform::MsgBoxHandler oldBox_;
+    platform::forms::MsgBoxHandler oldBox_;
     platform::shell::OpenUrlHandler oldOpen_;
     platform::forms::ModalRunner oldModal_;
     platform::forms::QuitHandler oldQuit_;

@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, MinimiseHidesTheWindowButKeepsItLoaded) {
 
 TEST_F(MainWindowTest, CloseUnloadsEveryForm) {
     Frmmain& w = open();
-    platform::Default<FrmLogin>().Show();
+    platform::forms::Default<FrmLogin>().Show();
     press(w.Command3);
     EXPECT_EQ(platform::forms::Count(), 0);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-QAbstractButton* button(platform::Form& form, const char* name) {
+QAbstractButton* button(platform::forms::Form& form, const char* name) {
     return qobject_cast<QAbstractButton*>(static_cast<FrmTi&>(form).findChild<QWidget*>(name));
 }
 
@@ -24,9 +24,9 @@ void pressEscape(QWidget* target) {
 class PromptTest : public MainWindowTest {
 protected:
     // A guest at fund flows, with the prompt driven by way.
-    void askWith(std::function<void(platform::Form&)> way) {
+    void askWith(std::function<void(platform::forms::Form&)> way) {
         open();
-        onModal = [this, way](platform::Form& form) {
+        onModal = [this, way](platform::forms::Form& form) {
             prompt = &form;
             promptWasUnloaded = false;
             way(form);
@@ -42,12 +42,12 @@ protected:
         EXPECT_EQ(pane(window->Web2).navigations.size(), 2);
     }
 
-    platform::Form* prompt = nullptr;
+    platform::forms::Form* prompt = nullptr;
     bool promptWasUnloaded = false;
 };
 
 TEST_F(PromptTest, PromptIsTheDesignedWindow) {
-    askWith([](platform::Form& form) {
+    askWith([](platform::forms::Form& form) {
         EXPECT_EQ(form.size(), QSize(277, 96));
         EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_FALSE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -61,7 +61,7 @@ TEST_F(PromptTest, PromptIsTheDesignedWindow) {
 }
 
 TEST_F(PromptTest, LoginLeavesOnlyTheLoginWindow) {
-    askWith([](platform::Form& form) { button(form, "Command1")->click(); });
+    askWith([](platform::forms::Form& form) { button(form, "Command1")->click(); });
     EXPECT_TRUE(promptWasUnloaded);
     EXPECT_TRUE(window->IsUnloaded());
     ASSERT_EQ(platform::forms::Count(), 1);
@@ -71,21 +71,21 @@ TEST_F(PromptTest, LoginLeavesOnlyTheLoginWindow) {
 }
 
 TEST_F(PromptTest, RegisterOpensTheRegistrationPageAndCloses) {
-    askWith([](platform::Form& form) { button(form, "Command2")->click(); });
+    askWith([](platform::forms::Form& form) { button(form, "Command2")->click(); });
     EXPECT_TRUE(promptWasUnloaded);
     EXPECT_EQ(opened, QStringList{kMemberUrl + "Register.asp"});
     expectMainWindowAsItWas();
 }
 
 TEST_F(PromptTest, CloseButtonCloses) {
-    askWith([](platform::Form& form) { button(form, "Command3")->click(); });
+    askWith([](platform::forms::Form& form) { button(form, "Command3")->click(); });
     EXPECT_TRUE(promptWasUnloaded);
     EXPECT_TRUE(opened.isEmpty());
     expectMainWindowAsItWas();
 }
 
 TEST_F(PromptTest, CloseBoxCloses) {
-    askWith([](platform::Form& form) { form.close(); });
+    askWith([](platform::forms::Form& form) { form.close(); });
     EXPECT_TRUE(promptWasUnloaded);
     expectMainWindowAsItWas();
 }
@@ -94,7 +94,7 @@ class PromptEscapeTest : public PromptTest, public ::testing::WithParamInterface
 
 TEST_P(PromptEscapeTest, EscapeClosesWhicheverButtonHasTheFocus) {
     const char* name = GetParam();
-    askWith([name](platform::Form& form) { pressEscape(button(form, name)); });
+    askWith([name](platform::forms::Form& form) { pressEscape(button(form, name)); });
     EXPECT_TRUE(promptWasUnloaded);
     EXPECT_TRUE(opened.isEmpty());
     expectMainWindowAsItWas();
@@ -118,7 +118,7 @@ class PromptEnterTest : public PromptTest, public ::testing::WithParamInterface<
 
 TEST_P(PromptEnterTest, EnterPressesTheButtonWithTheFocus) {
     const EnterCase& c = GetParam();
-    askWith([&c](platform::Form& form) {
+    askWith([&c](platform::forms::Form& form) {
         QWidget* focused = button(form, c.button);
         focused->setFocus();
         pressKey(focused, c.key, QStringLiteral("\r"));
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EnterCase{"Command3", Qt::Key_Enter, false, {}}));
 
 TEST_F(PromptTest, OtherKeysLeaveThePromptOpen) {
-    askWith([](platform::Form& form) {
+    askWith([](platform::forms::Form& form) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QCoreApplication::sendEvent(button(form, "Command3"), &key);
         EXPECT_FALSE(form.IsUnloaded());

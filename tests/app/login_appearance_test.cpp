@@ -7,7 +7,7 @@ namespace {
 
 TEST_F(LoginTest, EveryLabelShowsItsWholeCaption) {
     FrmLogin& form = Open();
-    for (const platform::Label* label :
+    for (const platform::forms::controls::Label* label :
          {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5}) {
         EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
             << qPrintable(label->text());
@@ -33,7 +33,7 @@ protected:
 // A window that the window manager is mapping must not have its flags
 // changed under it.
 TEST_F(LoginTest, HasItsTaskbarStylesBeforeItIsFirstShown) {
-    FrmLogin& form = platform::Default<FrmLogin>();
+    FrmLogin& form = platform::forms::Default<FrmLogin>();
     FirstShow watch;
     form.installEventFilter(&watch);
     form.Show();

@@ -34,8 +34,8 @@ void LoginTest::SetUp() {
     oldMemberUrl_ = qgetenv("MARLQUIN_MEMBER_URL");
     qputenv("MARLQUIN_MEMBER_URL", kLoginMemberUrl);
     platform::basic::SetApplicationFolder(dir_.path());
-    oldBoxes_ =
-        platform::SetMsgBoxHandler([this](const QString& prompt, int style, const QString& title) {
+    oldBoxes_ = platform::forms::SetMsgBoxHandler(
+        [this](const QString& prompt, int style, const QString& title) {
             ShownBox box;
             box.prompt = prompt;
             box.style = style;
@@ -45,7 +45,7 @@ void LoginTest::SetUp() {
                 box.idle = idleState(form_);
             }
             boxes_.append(box);
-            return int(platform::vbOK);
+            return int(platform::forms::vbOK);
         });
     oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) { opened_ << url; });
     oldQuit_ = platform::forms::SetQuitHandler([this] { ++quits_; });
@@ -65,7 +65,7 @@ void LoginTest::TearDown() {
     platform::net::SetHttpGetHandler(oldGet_);
     platform::forms::SetQuitHandler(oldQuit_);
     platform::shell::SetOpenUrlHandler(oldOpen_);
-    platform::SetMsgBoxHandler(oldBoxes_);
+    platform::forms::SetMsgBoxHandler(oldBoxes_);
     platform::basic::SetApplicationFolder(QString());
     qputenv("MARLQUIN_MEMBER_URL", oldMemberUrl_);
 }
@@ -90,13 +90,13 @@ bool LoginTest::ConfigExists() const {
 }
 
 FrmLogin& LoginTest::Open() {
-    form_ = &platform::Default<FrmLogin>();
+    form_ = &platform::forms::Default<FrmLogin>();
     form_->Show();
     return *form_;
 }
 
-platform::Form* LoginTest::MainWindow() const {
-    for (platform::Form* form : platform::forms::Loaded())
+platform::forms::Form* LoginTest::MainWindow() const {
+    for (platform::forms::Form* form : platform::forms::Loaded())
         if (form->windowTitle() == QLatin1String("Marlquin2011") && form->isVisible()) return form;
     return nullptr;
 }

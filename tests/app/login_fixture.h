@@ -49,7 +49,7 @@ protected:
 
     FrmLogin& Open();
     // The loaded main window, or null when it is not shown.
-    platform::Form* MainWindow() const;
+    platform::forms::Form* MainWindow() const;
     // Runs the event loop until pred holds or ms have passed; false on time-out.
     static bool WaitUntil(const std::function<bool()>& pred, int ms);
     static void Flush();
@@ -69,7 +69,7 @@ protected:
 private:
     std::deque<platform::net::HttpAnswer> answers_;
     QByteArray oldMemberUrl_;
-    platform::MsgBoxHandler oldBoxes_;
+    platform::forms::MsgBoxHandler oldBoxes_;
     platform::shell::OpenUrlHandler oldOpen_;
     platform::forms::QuitHandler oldQuit_;
     platform::net::HttpGetHandler oldGet_;

@@ -70,7 +70,7 @@ TEST_F(LoginTest, WindowAsDesigned) {
     EXPECT_EQ(form.size(), QSize(384, 207));
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(platform::designer::FormPicture(&form).size(), QSize(384, 207));
+    EXPECT_EQ(platform::forms::FormPicture(&form).size(), QSize(384, 207));
     EXPECT_EQ(form.Text2->echoMode(), QLineEdit::Password);
     EXPECT_EQ(form.Label6->text(), QString());
     EXPECT_EQ(form.Label4->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -90,7 +90,7 @@ TEST_F(LoginTest, WindowAsDesigned) {
 // all the way to their edges.
 TEST_F(LoginTest, CheckBoxesShowTheirBackColour) {
     FrmLogin& form = Open();
-    for (platform::CheckBox* box : {form.Check1, form.Check2}) {
+    for (platform::forms::controls::CheckBox* box : {form.Check1, form.Check2}) {
         const QImage face = box->grab().toImage();
         for (const QPoint corner :
              {QPoint(face.width() - 1, 0), QPoint(face.width() - 1, face.height() - 1)})
@@ -216,7 +216,7 @@ TEST_P(LoginKeys, OnlyEnterInThePasswordLogsIn) {
     FrmLogin& form = Open();
     form.Text1->setText(c.user);
     form.Text2->setText(c.password);
-    auto* box = form.findChild<platform::TextBox*>(c.box);
+    auto* box = form.findChild<platform::forms::controls::TextBox*>(c.box);
     int returns = 0;
     QObject::connect(box, &QLineEdit::returnPressed, [&] { ++returns; });
     TypeKey(box, c.key, c.text);

@@ -24,5 +24,5 @@ public:
 
 private:
     std::shared_ptr<std::vector<Box>> boxes_;
-    platform::MsgBoxHandler previous_;
+    platform::forms::MsgBoxHandler previous_;
 };

@@ -39,7 +39,7 @@ void MainWindowTrayTest::TearDown() {
 }
 
 Frmmain& MainWindowTrayTest::LoadMain() {
-    main = &platform::Default<Frmmain>();
+    main = &platform::forms::Default<Frmmain>();
     hWnd = HandleOf(main);
     SetWindowLongA(hWnd, GWL_WNDPROC, Previous);
     main->Show();

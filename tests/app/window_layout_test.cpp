@@ -40,7 +40,7 @@ class WindowLayoutTest : public ::testing::TestWithParam<PlaceRow> {};
 TEST_P(WindowLayoutTest, ControlsSitOnTheNearestPixel) {
     const PlaceRow& row = GetParam();
     QWidget form;
-    const auto layout = platform::designer::Load(
+    const auto layout = platform::forms::Load(
         &form, QStringLiteral(":/designer/%1.json").arg(QLatin1String(row.window)));
     if (row.control == nullptr) {
         EXPECT_EQ(form.size(), row.pixels.size());

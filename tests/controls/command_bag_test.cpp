@@ -189,10 +189,10 @@ TEST(CommandSave, RoundTripsThroughTheBag) {
 
 TEST(CommandKind, DesignerDataMakesALoadedCommand) {
     controls::RegisterKinds();
-    const auto factory = platform::designer::FactoryOf(QStringLiteral("Command"));
+    const auto factory = platform::forms::FactoryOf(QStringLiteral("Command"));
     ASSERT_TRUE(factory);
     QWidget window;
-    platform::designer::ControlSpec design;
+    platform::forms::ControlSpec design;
     design.name = QStringLiteral("Command3");
     design.kind = QStringLiteral("Command");
     design.twips = QRect(5340, 15, 630, 255);
@@ -208,11 +208,11 @@ TEST(CommandKind, DesignerDataMakesALoadedCommand) {
 TEST(CommandKind, BadStoredValueLeavesTheInstanceOut) {
     controls::RegisterKinds();
     QWidget window;
-    platform::designer::ControlSpec design;
+    platform::forms::ControlSpec design;
     design.name = QStringLiteral("Command1");
     design.kind = QStringLiteral("Command");
     design.bag = {{"Enabled", "maybe"}};
-    EXPECT_EQ(platform::designer::FactoryOf(design.kind)(&window, design), nullptr);
+    EXPECT_EQ(platform::forms::FactoryOf(design.kind)(&window, design), nullptr);
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Real, CommandInput, ::testing::ValuesIn(kInputs),
 TEST(CommandInput, WindowsHearTheClickSignal) {
     CommandOnWindow w(SolidStrip(4, 26, 17));
     int clicks = 0;
-    ASSERT_TRUE(platform::designer::OnClick(w.command, [&clicks] { ++clicks; }));
+    ASSERT_TRUE(platform::forms::OnClick(w.command, [&clicks] { ++clicks; }));
     QTest::mouseClick(w.command, Qt::LeftButton, {}, kInside);
     EXPECT_EQ(clicks, 1);
 }

@@ -54,11 +54,10 @@ const char* const kCaptions[] = {"个股透析    ", "主力  ", "资金进出  
 TEST(CategoryButtons, TheMainWindowHoldsSixOnItsSkin) {
     controls::RegisterKinds();
     QWidget form;
-    const platform::designer::Layout layout =
-        platform::designer::Load(&form, QStringLiteral(":/designer/Frmmain.json"));
+    const platform::forms::Layout layout =
+        platform::forms::Load(&form, QStringLiteral(":/designer/Frmmain.json"));
     form.show();
-    const QImage skin =
-        platform::designer::FormPicture(&form).convertToFormat(QImage::Format_RGB32);
+    const QImage skin = platform::forms::FormPicture(&form).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(skin.isNull());
     const QImage strip =
         QImage(QStringLiteral(":/images/FlatCmd/strip.bmp")).convertToFormat(QImage::Format_RGB32);

@@ -28,13 +28,13 @@ Designed::Designed(const QString& kind, const QString& name, int index, const QR
     design.index = index;
     design.twips = twips;
     design.bag = bag;
-    const platform::designer::Factory factory = platform::designer::FactoryOf(kind);
+    const platform::forms::Factory factory = platform::forms::FactoryOf(kind);
     if (factory) made = factory(&window, design);
     window.show();
 }
 
 Clicks::Clicks(QWidget* button) : button_(button) {
-    connected_ = platform::designer::OnClick(button, [count = count_] { ++*count; });
+    connected_ = platform::forms::OnClick(button, [count = count_] { ++*count; });
 }
 
 int Clicks::At(QPoint at) {

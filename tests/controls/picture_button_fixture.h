@@ -42,7 +42,7 @@ struct Designed {
     Designed(const QString& kind, const QString& name, int index, const QRect& twips,
              const QVariantMap& bag);
     QWidget window;
-    platform::designer::ControlSpec design;
+    platform::forms::ControlSpec design;
     QWidget* made = nullptr;
 };
 

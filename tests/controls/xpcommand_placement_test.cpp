@@ -176,7 +176,7 @@ TEST(PlacementCaption, DisabledCaptionIsAHighlightCopyUnderAShadowCopy) {
     in.Caption = QStringLiteral("评测  ");
     in.ForeColor = 0;
     ImageSurface plain(60, 26, kGrey);
-    platform::InstallFontSubstitutions();
+    platform::forms::InstallFontSubstitutions();
     const QFont song = platform::controlhost::NewDefaultFont()->ToQFont();
     plain.SelectFont(song);
     Placement layout;

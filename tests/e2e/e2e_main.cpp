@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // As in the program: hidden in the tray is not closed.
     app.setQuitOnLastWindowClosed(false);
-    platform::InstallFontSubstitutions();
+    platform::forms::InstallFontSubstitutions();
     RegisterAllKinds();
     return RUN_ALL_TESTS();
 }

@@ -78,7 +78,7 @@ TEST(TrayOnTheDesktop, IconRestoresTheWindowSurvivesTheHostAndItsMenuEndsTheProg
     desktop::TrayHost host;
     ASSERT_TRUE(host.Start()) << "trayer did not take the tray";
 
-    Frmmain& window = platform::Default<Frmmain>();
+    Frmmain& window = platform::forms::Default<Frmmain>();
     window.Show();
     ASSERT_TRUE(WaitUntil(iconDocked)) << "no icon in the tray with the main window";
     ASSERT_TRUE(WaitUntil([&] { return desktop::IsViewable(window.winId()); }));
@@ -126,7 +126,7 @@ TEST(TrayOnTheDesktop, MenuOpensOnTheReleaseAndAlsoUnderThePrompt) {
     const auto oldQuit = platform::forms::SetQuitHandler([] {});
     desktop::TrayHost host;
     ASSERT_TRUE(host.Start()) << "trayer did not take the tray";
-    Frmmain& window = platform::Default<Frmmain>();
+    Frmmain& window = platform::forms::Default<Frmmain>();
     window.Show();
     ASSERT_TRUE(WaitUntil(iconDocked)) << "no icon in the tray with the main window";
 
@@ -152,7 +152,7 @@ TEST(TrayOnTheDesktop, MenuOpensOnTheReleaseAndAlsoUnderThePrompt) {
     QTimer::singleShot(0, [&] {
         FrmTi* prompt = nullptr;
         promptWasUp = WaitUntil([&] {
-            for (platform::Form* form : platform::forms::Loaded())
+            for (platform::forms::Form* form : platform::forms::Loaded())
                 if ((prompt = qobject_cast<FrmTi*>(form)) != nullptr) return prompt->isVisible();
             return false;
         });

@@ -24,7 +24,7 @@ void pointerTo(const QPoint& where) {
 // was held and stays there once it is released.
 TEST(WindowDragOnTheDesktop, WindowStopsWithTheReleaseOfTheButtonThatDraggedIt) {
     const auto oldQuit = platform::forms::SetQuitHandler([] {});
-    Frmmain& window = platform::Default<Frmmain>();
+    Frmmain& window = platform::forms::Default<Frmmain>();
     window.Show();
     ASSERT_TRUE(WaitUntil([&] { return desktop::IsViewable(window.winId()); }));
     for (const int button : {1, 2, 3}) {

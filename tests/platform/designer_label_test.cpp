@@ -23,13 +23,13 @@ class DesignerLabel : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(DesignerLabel, AutoSizeShowsTheWholeCaptionInPlace) {
     const LabelCase& c = GetParam();
-    platform::designer::ControlSpec design;
+    platform::forms::ControlSpec design;
     design.name = QStringLiteral("Label1");
     design.kind = QStringLiteral("Label");
     design.twips = QRect(480, 135, 1350, 180);
     design.props = {{"caption", QString::fromUtf8(c.caption)}, {"autoSize", c.autoSize}};
     QWidget form;
-    std::unique_ptr<QWidget> label(platform::designer::CreateIntrinsic(&form, design));
+    std::unique_ptr<QWidget> label(platform::forms::CreateIntrinsic(&form, design));
     ASSERT_NE(label, nullptr);
 
     EXPECT_EQ(label->pos(), QPoint(32, 9));

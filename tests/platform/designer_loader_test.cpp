@@ -47,19 +47,20 @@ protected:
 };
 
 TEST_F(DesignerLoaderTest, BuildsControlsInTheirContainersInPixels) {
-    const auto layout = platform::designer::Load(&form_, path_);
+    const auto layout = platform::forms::Load(&form_, path_);
     EXPECT_EQ(form_.windowTitle(), QStringLiteral("窗口"));
     EXPECT_EQ(form_.size(), QSize(384, 207));
     EXPECT_TRUE(form_.windowFlags() & Qt::FramelessWindowHint);
 
-    auto* inner = layout.get<platform::Label>("Inner");
+    auto* inner = layout.get<platform::forms::controls::Label>("Inner");
     ASSERT_NE(inner, nullptr);
     EXPECT_EQ(inner->parentWidget(), layout.widget("Frame"));
     EXPECT_EQ(inner->geometry(), QRect(-2, 2, 60, 12));
     EXPECT_EQ(inner->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 
-    EXPECT_EQ(layout.get<platform::TextBox>("Text1")->text(), QStringLiteral("000001"));
-    EXPECT_EQ(layout.get<platform::CheckBox>("Check1")->Value(), 1);
+    EXPECT_EQ(layout.get<platform::forms::controls::TextBox>("Text1")->text(),
+              QStringLiteral("000001"));
+    EXPECT_EQ(layout.get<platform::forms::controls::CheckBox>("Check1")->Value(), 1);
     EXPECT_NE(layout.widget("Cat", 0), layout.widget("Cat", 1));
     EXPECT_FALSE(layout.widget("Cat", 1)->isVisibleTo(&form_));
     EXPECT_EQ(layout.widget("Ghost"), nullptr);
@@ -69,17 +70,17 @@ TEST_F(DesignerLoaderTest, BuildsControlsInTheirContainersInPixels) {
 }
 
 TEST_F(DesignerLoaderTest, TabOrderFollowsTabIndex) {
-    const auto layout = platform::designer::Load(&form_, path_);
+    const auto layout = platform::forms::Load(&form_, path_);
     EXPECT_EQ(layout.widget("Check1")->nextInFocusChain(), layout.widget("Text1"));
 }
 
 TEST_F(DesignerLoaderTest, ClickReachesTheHandlerWhateverTheKind) {
-    const auto layout = platform::designer::Load(&form_, path_);
+    const auto layout = platform::forms::Load(&form_, path_);
     int clicks = 0;
-    ASSERT_TRUE(platform::designer::OnClick(layout.widget("Cat", 0), [&] { ++clicks; }));
-    layout.get<platform::CommandButton>("Cat", 0)->click();
+    ASSERT_TRUE(platform::forms::OnClick(layout.widget("Cat", 0), [&] { ++clicks; }));
+    layout.get<platform::forms::controls::CommandButton>("Cat", 0)->click();
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(platform::designer::OnClick(layout.widget("Text1"), [] {}));
+    EXPECT_FALSE(platform::forms::OnClick(layout.widget("Text1"), [] {}));
 }
 
 TEST(DesignerLoader, TwipsBecomeTheNearestWholePixels) {
@@ -88,13 +89,12 @@ TEST(DesignerLoader, TwipsBecomeTheNearestWholePixels) {
         int pixels;
     } cases[] = {{0, 0},   {7, 0},    {8, 1},    {22, 1},     {23, 2},     {-7, 0},
                  {-8, -1}, {-30, -2}, {535, 36}, {2470, 165}, {5270, 351}, {-1680, -112}};
-    for (const auto& c : cases)
-        EXPECT_EQ(platform::designer::PixelsOf(c.twips), c.pixels) << c.twips;
+    for (const auto& c : cases) EXPECT_EQ(platform::forms::PixelsOf(c.twips), c.pixels) << c.twips;
 }
 
 TEST(DesignerLoader, MissingOrDamagedDataLeavesAnEmptyWindow) {
     QWidget form;
-    const auto layout = platform::designer::Load(&form, QStringLiteral(":/designer/none.json"));
+    const auto layout = platform::forms::Load(&form, QStringLiteral(":/designer/none.json"));
     EXPECT_TRUE(layout.specs().isEmpty());
     EXPECT_EQ(layout.widget("Text1"), nullptr);
 }

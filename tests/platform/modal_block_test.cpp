@@ -29,7 +29,7 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++input.keys; }
 };
 
-using CountingForm = Counting<platform::Form>;
+using CountingForm = Counting<platform::forms::Form>;
 
 class ModalShowTest : public ::testing::Test {
 protected:
@@ -52,7 +52,7 @@ protected:
             what();
             prompt->Unload();
         });
-        prompt->Show(platform::Form::Modal);
+        prompt->Show(platform::forms::Form::Modal);
     }
 
     CountingForm* owner = new CountingForm;

@@ -66,7 +66,7 @@ QImage Ground() {
 
 class TextStampTest : public ::testing::TestWithParam<StampCase> {
 protected:
-    void SetUp() override { platform::InstallFontSubstitutions(); }
+    void SetUp() override { platform::forms::InstallFontSubstitutions(); }
 };
 
 TEST_P(TextStampTest, ColoursWhatDrawingColours) {

@@ -16,7 +16,7 @@ using testing::Canvas;
 class DrawTextTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform::InstallFontSubstitutions();
+        platform::forms::InstallFontSubstitutions();
         QFont song(QStringLiteral("宋体"));
         song.setPixelSize(12);
         font_ = CreateFontFromQFont(song);

@@ -18,12 +18,14 @@ namespace {
 class TextBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QObject::connect(&box, &platform::TextBox::KeyPress, [this](int& keyAscii) {
-            keys.push_back(keyAscii);
-            textAtKeys.append(box.text());
-            if (keyAscii == swallow) keyAscii = 0;
-        });
-        QObject::connect(&box, &platform::TextBox::Change, [this] { changes.append(box.text()); });
+        QObject::connect(&box, &platform::forms::controls::TextBox::KeyPress,
+                         [this](int& keyAscii) {
+                             keys.push_back(keyAscii);
+                             textAtKeys.append(box.text());
+                             if (keyAscii == swallow) keyAscii = 0;
+                         });
+        QObject::connect(&box, &platform::forms::controls::TextBox::Change,
+                         [this] { changes.append(box.text()); });
     }
 
     void Start(const QString& text, int from, int length = 0) {
@@ -41,7 +43,7 @@ protected:
         QCoreApplication::sendEvent(&box, &event);
     }
 
-    platform::TextBox box;
+    platform::forms::controls::TextBox box;
     int swallow = -1;
     std::vector<int> keys;
     QStringList textAtKeys;

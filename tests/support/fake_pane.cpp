@@ -76,11 +76,10 @@ FakeDocument* FakePane::finish(const QString& url, std::unique_ptr<FakeDocument>
 }
 
 void RegisterFakePaneKind() {
-    platform::designer::RegisterKind(
-        QStringLiteral("WebBrowser"),
-        [](QWidget* parent, const platform::designer::ControlSpec& design) {
-            auto* pane = new FakePane(parent);
-            platform::designer::ApplyCommon(pane, design);
-            return pane;
-        });
+    platform::forms::RegisterKind(QStringLiteral("WebBrowser"),
+                                  [](QWidget* parent, const platform::forms::ControlSpec& design) {
+                                      auto* pane = new FakePane(parent);
+                                      platform::forms::ApplyCommon(pane, design);
+                                      return pane;
+                                  });
 }

@@ -1,9 +1,9 @@
 #include "platform/forms/controls/check_box.h"
 
-namespace platform {
+namespace platform::forms::controls {
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
     connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-namespace platform {
+namespace platform::forms::controls {
 
 // The forms runtime's check box; Click comes with every change of its value,
 // also one made by code.
@@ -18,4 +18,4 @@ signals:
     void Click();
 };
 
-}  // namespace platform
+}  // namespace platform::forms::controls

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-namespace platform {
+namespace platform::forms::controls {
 
 CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
@@ -18,4 +18,4 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) click();
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace platform {
+namespace platform::forms::controls {
 
 // The forms runtime's standard push button. Enter presses the button that has
 // the focus, as the platform's buttons do (Qt's do so only in dialogs).
@@ -18,4 +18,4 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-}  // namespace platform
+}  // namespace platform::forms::controls

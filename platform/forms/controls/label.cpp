@@ -4,7 +4,7 @@
 
 #include "platform/controlhost/input_codes.h"
 
-namespace platform {
+namespace platform::forms::controls {
 
 Label::Label(QWidget* parent) : QLabel(parent) {}
 
@@ -23,4 +23,4 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace platform {
+namespace platform::forms::controls {
 
 // The forms runtime's label: text on the window, with click and mouse-down
 // events (links and title labels use them).
@@ -20,4 +20,4 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-}  // namespace platform
+}  // namespace platform::forms::controls

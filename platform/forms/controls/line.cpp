@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace platform {
+namespace platform::forms::controls {
 
 Line::Line(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
     : QWidget(parent), colour_(colour) {
@@ -19,4 +19,4 @@ void Line::paintEvent(QPaintEvent*) {
     painter.drawLine(from_, to_);
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

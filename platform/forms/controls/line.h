@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace platform {
+namespace platform::forms::controls {
 
 // The forms runtime's line control: a one-pixel line from a first point up
 // to a second, drawn by a widget that just covers it.
@@ -20,4 +20,4 @@ private:
     QColor colour_;
 };
 
-}  // namespace platform
+}  // namespace platform::forms::controls

@@ -2,10 +2,10 @@
 
 #include "platform/raster/ole_color.h"
 
-namespace platform {
+namespace platform::forms::controls {
 
 QColor OleToQColor(quint32 ole) {
     return raster::ToQColor(raster::ResolveOleColor(ole));
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

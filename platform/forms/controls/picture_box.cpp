@@ -5,7 +5,7 @@
 
 #include "platform/controlhost/input_codes.h"
 
-namespace platform {
+namespace platform::forms::controls {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
@@ -32,4 +32,4 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
                    static_cast<float>(at.x() * 15), static_cast<float>(at.y() * 15));
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

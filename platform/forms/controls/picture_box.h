@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-namespace platform {
+namespace platform::forms::controls {
 
 // The forms runtime's picture box: a back colour, an optional picture, and a
 // container for other controls.
@@ -28,4 +28,4 @@ private:
     QImage picture_;
 };
 
-}  // namespace platform
+}  // namespace platform::forms::controls

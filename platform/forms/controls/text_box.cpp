@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QValidator>
 
-namespace platform {
+namespace platform::forms::controls {
 namespace {
 
 // The character code of a key press, 0 for keys without one (arrows, Delete).
@@ -98,4 +98,4 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
     QLineEdit::inputMethodEvent(&changed);
 }
 
-}  // namespace platform
+}  // namespace platform::forms::controls

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-namespace platform {
+namespace platform::forms::controls {
 
 // The forms runtime's text box. Change comes with every change of the text,
 // also one made by code; KeyPress comes before a typed character is inserted,
@@ -23,4 +23,4 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
-}  // namespace platform
+}  // namespace platform::forms::controls
