@@ -7,7 +7,7 @@
 
 namespace controls {
 
-namespace rgb_text_detail {
+namespace detail {
 
 // The decimal text of every byte value, made once: the key-out forms the
 // text of every pixel of the face on every repaint.
@@ -29,7 +29,7 @@ constexpr std::array<ByteText, 256> MakeByteTexts() {
 
 inline constexpr std::array<ByteText, 256> kByteTexts = MakeByteTexts();
 
-}  // namespace rgb_text_detail
+}  // namespace detail
 
 // A colour as the decimal texts of its red, green and blue bytes run
 // together, without separators or leading zeros: black "000", magenta
@@ -48,7 +48,7 @@ private:
     // Copies all three places and counts only the digits, which is cheaper
     // than copying a varying number of them.
     void Append(int amount) {
-        const auto& text = rgb_text_detail::kByteTexts[static_cast<std::size_t>(amount)];
+        const auto& text = detail::kByteTexts[static_cast<std::size_t>(amount)];
         std::memcpy(text_.data() + length_, text.digits.data(), text.digits.size());
         length_ += text.length;
     }
