@@ -26,7 +26,7 @@ void BM_BlitTransparent(benchmark::State& state) {
     const platform::raster::HBITMAP previous = platform::raster::SelectObject(source, bitmap);
 
     for (auto _ : state)
-        controls::BlitTransparent(surface, surface, source, 0, 0, w, h, 0, 0, 0xFF00FF);
+        controls::shared::BlitTransparent(surface, surface, source, 0, 0, w, h, 0, 0, 0xFF00FF);
     state.SetItemsProcessed(state.iterations() * w * h);
 
     platform::raster::SelectObject(source, previous);

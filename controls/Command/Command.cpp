@@ -34,7 +34,8 @@ platform::raster::PicturePtr HandPointer() {
 
 }  // namespace
 
-Command::Command(QWidget* parent) : ButtonControl(kCommandEvents, parent) {
+Command::Command(QWidget* parent)
+    : interaction::ButtonControl(interaction::kCommandEvents, parent) {
     SetScaleMode(platform::controlhost::vbTwips);
     Surface::SetBackColor(kFaceBackColor);
     Surface::SetForeColor(kButtonText);

@@ -14,7 +14,7 @@ namespace controls {
 // pressed and disabled frames side by side (six with Check: the fifth and
 // sixth are the hover and pressed looks of a selected button). The control
 // is one frame wide and one strip high, and works in twips.
-class Command : public ButtonControl {
+class Command : public interaction::ButtonControl {
     Q_OBJECT
 public:
     explicit Command(QWidget* parent = nullptr);

@@ -51,7 +51,7 @@ public:
     void UserControl_Resize() override;
 
     FlatCmdFields Fields() const;
-    const Placement& Layout() const { return placement_; }
+    const placement::Placement& Layout() const { return placement_; }
     // The frame boxes PicT(0) to PicT(2).
     const platform::controlhost::PictureBox& PicT(int index) const { return *PicT_[index]; }
 

@@ -38,7 +38,8 @@ PictureBox* HiddenBox(FlatCmd& control, const QString& name) {
 
 }  // namespace
 
-FlatCmd::FlatCmd(QWidget* parent) : PictureButton(kXPCommandEvents, StoredDefaults(), parent) {
+FlatCmd::FlatCmd(QWidget* parent)
+    : PictureButton(interaction::kXPCommandEvents, StoredDefaults(), parent) {
     Picture1 = HiddenBox(*this, QStringLiteral("Picture1"));
     Picture1->SetAutoSize(true);
     Picture1->Move(kBoxLeft, kBoxTop, kEmptyStripWidth, kEmptyStripHeight);

@@ -46,8 +46,8 @@ void FlatCmd::DrawSkin() {
     if (!Ambient().UserMode) {
         const int width = WholePixels(ScaleWidth());
         const int height = WholePixels(ScaleHeight());
-        DrawRect(hDC(), 0, 0, width, height, 0, false);
-        DrawRect(hDC(), 0, 0, width + 1, height + 1, 0, false);
+        shared::DrawRect(hDC(), 0, 0, width, height, 0, false);
+        shared::DrawRect(hDC(), 0, 0, width + 1, height + 1, 0, false);
     }
     if (HoldsPicture(Picture1->Picture())) CutFrames();
     const std::optional<int> box =

@@ -14,10 +14,10 @@ constexpr int kPressedDarken = -32;
 
 // Both enabled faces and the disabled one start from the same lightened base.
 std::int32_t NormalBase(const XPFaceInputs& in) {
-    return ShiftColor(TranslateColor(in.BackColor), kLighten);
+    return shared::ShiftColor(shared::TranslateColor(in.BackColor), kLighten);
 }
 
-void NormalFace(DrawSurface& surface, const XPFaceInputs& in, bool hover) {
+void NormalFace(shared::DrawSurface& surface, const XPFaceInputs& in, bool hover) {
     const std::int32_t base = NormalBase(in);
     DrawGradient(surface, in.W, in.H, base, kNormalDepth, false);
     DrawCornerPixels(surface, in.W, in.H);
@@ -29,14 +29,14 @@ void NormalFace(DrawSurface& surface, const XPFaceInputs& in, bool hover) {
 }
 
 // Two shifts in a row: each clamps, so this is not one shift of +16.
-void PressedFace(DrawSurface& surface, const XPFaceInputs& in) {
-    const std::int32_t base = ShiftColor(NormalBase(in), kPressedDarken);
+void PressedFace(shared::DrawSurface& surface, const XPFaceInputs& in) {
+    const std::int32_t base = shared::ShiftColor(NormalBase(in), kPressedDarken);
     DrawGradient(surface, in.W, in.H, base, kPressedDepth, true);
     DrawCornerPixels(surface, in.W, in.H);
     DrawPressedBevel(surface, in.W, in.H, base);
 }
 
-void DisabledFace(DrawSurface& surface, const XPFaceInputs& in) {
+void DisabledFace(shared::DrawSurface& surface, const XPFaceInputs& in) {
     const std::int32_t base = NormalBase(in);
     DrawGradient(surface, in.W, in.H, base, kDisabledDepth, false);
     DrawCornerPixels(surface, in.W, in.H);
@@ -45,16 +45,17 @@ void DisabledFace(DrawSurface& surface, const XPFaceInputs& in) {
 
 }  // namespace
 
-void PaintButton(DrawSurface& surface, const XPFaceInputs& in, int sw, int sh) {
+void PaintButton(shared::DrawSurface& surface, const XPFaceInputs& in, int sw, int sh) {
     if (in.g_Pressed)
         DrawXPFace(surface, in, 2, false);
     else
         DrawXPFace(surface, in, 0, in.g_Hover);
-    DrawRect(surface.hDC(), 0, 0, sw, sh, kOuterFrame, false);
+    shared::DrawRect(surface.hDC(), 0, 0, sw, sh, kOuterFrame, false);
 }
 
-void DrawXPFace(DrawSurface& surface, const XPFaceInputs& in, std::uint8_t state, bool hover) {
-    DrawRect(surface.hDC(), 0, 0, in.W, in.H, in.BackColor, true);
+void DrawXPFace(shared::DrawSurface& surface, const XPFaceInputs& in, std::uint8_t state,
+                bool hover) {
+    shared::DrawRect(surface.hDC(), 0, 0, in.W, in.H, in.BackColor, true);
     if (!in.Enabled) {
         DisabledFace(surface, in);
         return;

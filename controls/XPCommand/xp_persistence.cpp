@@ -20,7 +20,8 @@ PictureButtonDefaults StoredDefaults() {
 
 }  // namespace
 
-XPCommand::XPCommand(QWidget* parent) : PictureButton(kXPCommandEvents, StoredDefaults(), parent) {}
+XPCommand::XPCommand(QWidget* parent)
+    : PictureButton(interaction::kXPCommandEvents, StoredDefaults(), parent) {}
 
 // Fields only: no repaint, no resize. The caption starts as the instance's
 // name.

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-namespace controls {
+namespace controls::interaction {
 
 using platform::controlhost::EventArgs;
 
@@ -149,4 +149,4 @@ void ButtonControl::OverTimer_Timer() {
     }
 }
 
-}  // namespace controls
+}  // namespace controls::interaction

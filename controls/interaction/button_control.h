@@ -8,7 +8,7 @@
 #include "platform/controlhost/control_timer.h"
 #include "platform/controlhost/user_control.h"
 
-namespace controls {
+namespace controls::interaction {
 
 // A copy of a button's interaction state, for whoever wants to look at it.
 struct ButtonFlags {
@@ -55,7 +55,7 @@ public:
     void OverTimer_Timer();
 
     // The control's own surface, as DrawLine draws on it.
-    DrawSurface& LineSurface() { return lineSurface_; }
+    shared::DrawSurface& LineSurface() { return lineSurface_; }
 
 signals:
     // Raised with event 1, after the holder's handler of that number.
@@ -87,4 +87,4 @@ private:
     HostDrawSurface lineSurface_;
 };
 
-}  // namespace controls
+}  // namespace controls::interaction

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace controls {
+namespace controls::interaction {
 
 // The numbers of a button control's events, in the order the control
 // declares them; Click is 1 in every control.
@@ -22,4 +22,4 @@ inline constexpr ButtonEventNumbers kCommandEvents{1, 2, 3, 4, 5, 6, 7, 8, 9};
 // MouseIn, MouseOut.
 inline constexpr ButtonEventNumbers kXPCommandEvents{1, 5, 6, 7, 8, 9, 2, 3, 4};
 
-}  // namespace controls
+}  // namespace controls::interaction

@@ -3,12 +3,12 @@
 #include "controls/shared/draw_surface.h"
 #include "platform/controlhost/surface.h"
 
-namespace controls {
+namespace controls::interaction {
 
 // A control host's surface as the surface that DrawLine draws on: the
 // foreground colour is the surface's, which also sets the pen of its
 // device context.
-class HostDrawSurface : public DrawSurface {
+class HostDrawSurface : public shared::DrawSurface {
 public:
     explicit HostDrawSurface(platform::controlhost::Surface& surface) : surface_(surface) {}
 
@@ -21,4 +21,4 @@ private:
     platform::controlhost::Surface& surface_;
 };
 
-}  // namespace controls
+}  // namespace controls::interaction

@@ -30,11 +30,11 @@ struct PictureButtonDefaults {
 // pointer, and the stored keys of all of that. A control paints its face in
 // PaintFace; Refresh lays the picture and the caption over it. Works in
 // pixels.
-class PictureButton : public ButtonControl {
+class PictureButton : public interaction::ButtonControl {
     Q_OBJECT
 public:
-    PictureButton(const ButtonEventNumbers& events, const PictureButtonDefaults& defaults,
-                  QWidget* parent);
+    PictureButton(const interaction::ButtonEventNumbers& events,
+                  const PictureButtonDefaults& defaults, QWidget* parent);
     ~PictureButton() override;
 
     // The whole control from its current state, into the surface's kept
@@ -119,19 +119,19 @@ protected:
     platform::raster::PicturePtr g_Picture;
     platform::raster::PicturePtr g_PictureNormal;
     platform::raster::PicturePtr pictureHover_;
-    Placement placement_;
+    placement::Placement placement_;
 
 private:
     void UserControl_Initialize();
     void UserControl_Terminate();
     void SetGFont(platform::controlhost::StdFontRef font);
     platform::controlhost::StdFontRef AmbientFont() const;
-    PlacementInputs LayoutInputs() const;
+    placement::PlacementInputs LayoutInputs() const;
 
     const PictureButtonDefaults defaults_;
     platform::controlhost::StdFontRef g_Font;
     QMetaObject::Connection fontWatch_;
-    HostPlacementSurface placementSurface_;
+    placement::HostPlacementSurface placementSurface_;
 };
 
 }  // namespace controls

@@ -4,9 +4,9 @@ namespace controls {
 
 using platform::controlhost::StdFontRef;
 
-PictureButton::PictureButton(const ButtonEventNumbers& events,
+PictureButton::PictureButton(const interaction::ButtonEventNumbers& events,
                              const PictureButtonDefaults& defaults, QWidget* parent)
-    : ButtonControl(events, parent), defaults_(defaults), placementSurface_(*this) {
+    : interaction::ButtonControl(events, parent), defaults_(defaults), placementSurface_(*this) {
     UserControl_Initialize();
 }
 

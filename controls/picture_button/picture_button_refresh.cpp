@@ -6,15 +6,15 @@ void PictureButton::Refresh() {
     SetAutoRedraw(true);
     Cls();
     PaintFace();
-    const PlacementInputs in = LayoutInputs();
+    const placement::PlacementInputs in = LayoutInputs();
     placement_.CalcLayout(in, placementSurface_);
     placement_.DrawPicture(in, placementSurface_);
     placement_.DrawCaption(in, placementSurface_);
     SetAutoRedraw(false);
 }
 
-PlacementInputs PictureButton::LayoutInputs() const {
-    PlacementInputs in;
+placement::PlacementInputs PictureButton::LayoutInputs() const {
+    placement::PlacementInputs in;
     in.Caption = caption_;
     in.ForeColor = foreColor_;
     in.Enabled = Enabled();

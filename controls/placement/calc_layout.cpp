@@ -2,7 +2,7 @@
 #include "controls/placement/placement.h"
 #include "platform/basic/ansi.h"
 
-namespace controls {
+namespace controls::placement {
 namespace {
 
 // Gap between picture and caption.
@@ -103,4 +103,4 @@ void Placement::CalcCaptionRect(const PlacementInputs& in, PlacementSurface& sur
                           width, height);
 }
 
-}  // namespace controls
+}  // namespace controls::placement

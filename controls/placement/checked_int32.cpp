@@ -5,7 +5,7 @@
 #include "platform/basic/rounding.h"
 #include "platform/controlhost/host_errors.h"
 
-namespace controls {
+namespace controls::placement {
 namespace {
 
 std::int32_t Narrow(std::int64_t value) {
@@ -34,4 +34,4 @@ std::int32_t Centre32(std::int32_t start, std::int32_t extent, std::int32_t size
     return Add32(Sub32(extent, size) / 2, start);
 }
 
-}  // namespace controls
+}  // namespace controls::placement

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace controls {
+namespace controls::placement {
 
 // Signed 32-bit arithmetic of the placement: a result outside the range
 // raises run-time error 6 (overflow) instead of wrapping.
@@ -14,4 +14,4 @@ std::int32_t Round32(double value);
 // an extent that begins at `start`.
 std::int32_t Centre32(std::int32_t start, std::int32_t extent, std::int32_t size);
 
-}  // namespace controls
+}  // namespace controls::placement

@@ -4,7 +4,7 @@
 #include "platform/basic/ansi.h"
 #include "platform/raster/dc.h"
 
-namespace controls {
+namespace controls::placement {
 namespace {
 
 // DT_CENTER | DT_VCENTER | DT_WORDBREAK.
@@ -13,7 +13,7 @@ constexpr platform::raster::OLE_COLOR kHighlight = platform::raster::SystemOleCo
 constexpr platform::raster::OLE_COLOR kShadow = platform::raster::SystemOleColor(16);
 
 platform::raster::COLORREF Real(platform::raster::OLE_COLOR colour) {
-    return static_cast<platform::raster::COLORREF>(TranslateColor(colour));
+    return static_cast<platform::raster::COLORREF>(shared::TranslateColor(colour));
 }
 
 }  // namespace
@@ -44,4 +44,4 @@ void Placement::DrawCaption(const PlacementInputs& in, PlacementSurface& surface
     platform::raster::DrawTextExA(surface.hDC(), text, count, &r, kDrawFormat, &g_TextParams);
 }
 
-}  // namespace controls
+}  // namespace controls::placement

@@ -7,7 +7,7 @@
 #include "platform/raster/draw_state.h"
 #include "platform/raster/objects.h"
 
-namespace controls {
+namespace controls::placement {
 namespace {
 
 constexpr platform::raster::OLE_COLOR kWhite = 0xFFFFFF;
@@ -77,15 +77,15 @@ void Placement::DrawBitmap(const PlacementInputs& in, PlacementSurface& surface,
                                      platform::raster::DST_BITMAP);
         platform::raster::StretchBlt(k.B, 0, 0, pw, ph, k.A, 0, 0, ow, oh,
                                      platform::raster::SRCCOPY);
-        BlitTransparent(s, s, k.B, 0, 0, pw, ph, area.left, area.top, in.MaskColor);
+        shared::BlitTransparent(s, s, k.B, 0, 0, pw, ph, area.left, area.top, in.MaskColor);
         return;
     }
     const platform::raster::HDC c = platform::raster::CreateCompatibleDC(s);
     const platform::raster::HBITMAP oldC =
         platform::raster::SelectObject(c, in.g_Picture->Bitmap());
     platform::raster::SetBkColor(k.A, kWhite);
-    DrawRect(k.A, 0, 0, ow, oh, kWhite, true);
-    BlitTransparent(k.A, k.A, c, 0, 0, ow, oh, 0, 0, in.MaskColor);
+    shared::DrawRect(k.A, 0, 0, ow, oh, kWhite, true);
+    shared::BlitTransparent(k.A, k.A, c, 0, 0, ow, oh, 0, 0, in.MaskColor);
     platform::raster::StretchBlt(k.B, 0, 0, pw, ph, k.A, 0, 0, ow, oh, platform::raster::SRCCOPY);
     platform::raster::SelectObject(k.B, k.oldB);
     platform::raster::DrawStateA(s, {}, k.b.id, area.left, area.top, 0, 0,
@@ -116,7 +116,8 @@ void Placement::DrawIconPic(const PlacementInputs& in, PlacementSurface& surface
     platform::raster::StretchBlt(k.B, 0, 0, Sub32(area.right, area.left),
                                  Sub32(area.bottom, area.top), k.A, 0, 0, ow, oh,
                                  platform::raster::SRCCOPY);
-    BlitTransparent(s, s, k.B, 0, 0, in.PictureWidth, in.PictureHeight, area.left, area.top, 0);
+    shared::BlitTransparent(s, s, k.B, 0, 0, in.PictureWidth, in.PictureHeight, area.left, area.top,
+                            0);
 }
 
-}  // namespace controls
+}  // namespace controls::placement

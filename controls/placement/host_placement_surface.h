@@ -3,7 +3,7 @@
 #include "controls/placement/placement.h"
 #include "platform/controlhost/surface.h"
 
-namespace controls {
+namespace controls::placement {
 
 // A control host's surface as the surface the placement draws on.
 class HostPlacementSurface : public PlacementSurface {
@@ -24,4 +24,4 @@ private:
     platform::controlhost::Surface& surface_;
 };
 
-}  // namespace controls
+}  // namespace controls::placement

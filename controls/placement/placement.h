@@ -6,7 +6,7 @@
 #include "platform/raster/gdi_types.h"
 #include "platform/raster/picture.h"
 
-namespace controls {
+namespace controls::placement {
 
 // What the caption and picture placement reads from its control. XPCommand
 // and FlatCmd fill it from their own members before each use.
@@ -69,4 +69,4 @@ public:
     platform::raster::DRAWTEXTPARAMS g_TextParams;
 };
 
-}  // namespace controls
+}  // namespace controls::placement

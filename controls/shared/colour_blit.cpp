@@ -6,7 +6,7 @@
 #include "platform/basic/runtime_error.h"
 #include "platform/raster/raster.h"
 
-namespace controls {
+namespace controls::shared {
 namespace {
 
 constexpr long kOverflow = 6;
@@ -111,4 +111,4 @@ void BlitTransparent(platform::raster::HDC dest, platform::raster::HDC backgroun
     for (int i = M1; i < kScratchCount; ++i) DeleteDC(dc[i]);
 }
 
-}  // namespace controls
+}  // namespace controls::shared

@@ -6,7 +6,7 @@
 #include "platform/raster/gdi_types.h"
 
 // The colour and blit procedures that XPCommand and FlatCmd share.
-namespace controls {
+namespace controls::shared {
 
 // The real colour of an OLE colour: 0..&HFFFFFF unchanged; any other value is
 // the system colour of its low 24 bits, with no further test (&H1000000 gives
@@ -40,4 +40,4 @@ void BlitTransparent(platform::raster::HDC dest, platform::raster::HDC backgroun
                      platform::raster::HDC source, int srcLeft, int srcTop, int srcRight,
                      int srcBottom, int dstX, int dstY, platform::raster::OLE_COLOR key);
 
-}  // namespace controls
+}  // namespace controls::shared

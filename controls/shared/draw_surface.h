@@ -2,7 +2,7 @@
 
 #include "platform/raster/gdi_types.h"
 
-namespace controls {
+namespace controls::shared {
 
 // What DrawLine needs of a control's drawing surface. The control host's
 // surface implements it:
@@ -18,4 +18,4 @@ public:
     virtual platform::raster::HDC hDC() = 0;
 };
 
-}  // namespace controls
+}  // namespace controls::shared

@@ -13,9 +13,9 @@
 
 namespace {
 
-using controls::ButtonEventNumbers;
-using controls::kCommandEvents;
-using controls::kXPCommandEvents;
+using controls::interaction::ButtonEventNumbers;
+using controls::interaction::kCommandEvents;
+using controls::interaction::kXPCommandEvents;
 using controls::testing::ProbeWindow;
 using platform::controlhost::vbPixels;
 using platform::controlhost::vbTwips;
@@ -241,7 +241,7 @@ TEST(ButtonEventNumbers, FollowEachControlsDeclarationOrder) {
 TEST(ButtonState, RightPressIsRememberedAsLastButton) {
     ProbeWindow w(kCommandEvents, vbTwips);
     Drive(w, down(2, 3, 4, 2));
-    const controls::ButtonFlags flags = w.probe().Flags();
+    const controls::interaction::ButtonFlags flags = w.probe().Flags();
     EXPECT_EQ(flags.g_LastButton, 2);
     EXPECT_EQ(flags.g_LastShift, 2);
     EXPECT_FLOAT_EQ(flags.g_LastX, 45);  // twips

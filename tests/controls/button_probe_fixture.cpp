@@ -17,8 +17,9 @@ QString Number(float value) {
 
 }  // namespace
 
-ButtonProbe::ButtonProbe(const ButtonEventNumbers& events, std::int16_t scaleMode, QWidget* parent)
-    : ButtonControl(events, parent) {
+ButtonProbe::ButtonProbe(const interaction::ButtonEventNumbers& events, std::int16_t scaleMode,
+                         QWidget* parent)
+    : interaction::ButtonControl(events, parent) {
     SetScaleMode(scaleMode);
     const float unit = static_cast<float>(
         platform::controlhost::ConvertScale(1, platform::controlhost::vbPixels, scaleMode));
@@ -44,7 +45,7 @@ QString ButtonProbe::PaintEntry() const {
 }
 
 QString ButtonProbe::NameOf(int number) const {
-    const ButtonEventNumbers& e = Events();
+    const interaction::ButtonEventNumbers& e = Events();
     const std::pair<int, const char*> names[] = {
         {e.Click, "Click"},     {e.MouseDown, "MouseDown"}, {e.MouseMove, "MouseMove"},
         {e.MouseUp, "MouseUp"}, {e.MouseIn, "MouseIn"},     {e.MouseOut, "MouseOut"},
@@ -54,7 +55,7 @@ QString ButtonProbe::NameOf(int number) const {
     return {};
 }
 
-ProbeWindow::ProbeWindow(const ButtonEventNumbers& events, std::int16_t scaleMode)
+ProbeWindow::ProbeWindow(const interaction::ButtonEventNumbers& events, std::int16_t scaleMode)
     : window_(std::make_unique<QWidget>()) {
     window_->resize(120, 80);
     probe_ = new ButtonProbe(events, scaleMode, window_.get());

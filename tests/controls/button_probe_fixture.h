@@ -15,9 +15,10 @@ namespace controls::testing {
 //   "paint:PH" (pressed, hover; "paint:-" for neither),
 //   "MouseDown 1 0 5 5" (button, shift, x and y in pixels), "MouseIn 1",
 //   "MouseOut 0", "KeyDown 13 0", "KeyPress 13", "KeyUp 13 0", "Click".
-class ButtonProbe : public ButtonControl {
+class ButtonProbe : public interaction::ButtonControl {
 public:
-    ButtonProbe(const ButtonEventNumbers& events, std::int16_t scaleMode, QWidget* parent);
+    ButtonProbe(const interaction::ButtonEventNumbers& events, std::int16_t scaleMode,
+                QWidget* parent);
 
     void Refresh() override { log.append(PaintEntry()); }
     QString PaintEntry() const;
@@ -32,7 +33,7 @@ public:
 // child window at its top left, and a way to put the pointer anywhere.
 class ProbeWindow {
 public:
-    ProbeWindow(const ButtonEventNumbers& events, std::int16_t scaleMode);
+    ProbeWindow(const interaction::ButtonEventNumbers& events, std::int16_t scaleMode);
 
     ButtonProbe& probe() { return *probe_; }
     QWidget& child() { return *child_; }

@@ -22,7 +22,7 @@ struct TranslateCase {
 class TranslateColorTest : public ::testing::TestWithParam<TranslateCase> {};
 
 TEST_P(TranslateColorTest, RealColoursPassSystemColoursAreLookedUp) {
-    EXPECT_EQ(TranslateColor(GetParam().value), GetParam().expected) << GetParam().what;
+    EXPECT_EQ(shared::TranslateColor(GetParam().value), GetParam().expected) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,7 +44,7 @@ class ShiftColorTest : public ::testing::TestWithParam<ShiftCase> {};
 
 TEST_P(ShiftColorTest, RedAndGreenMoveByTheAmountBlueByItsShare) {
     const ShiftCase& c = GetParam();
-    EXPECT_EQ(ShiftColor(c.colour, c.amount), c.expected) << c.what;
+    EXPECT_EQ(shared::ShiftColor(c.colour, c.amount), c.expected) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShiftColor, OverflowRaisesRunTimeErrorSix) {
     for (std::int32_t amount : {0x7FFFFFFF, -0x7FFFFFFF - 1, 20000000}) {
         try {
-            ShiftColor(RGB(255, 255, 255), amount);
+            shared::ShiftColor(RGB(255, 255, 255), amount);
             ADD_FAILURE() << amount;
         } catch (const platform::basic::RuntimeError& error) {
             EXPECT_EQ(error.number(), 6);
@@ -77,7 +77,7 @@ TEST(ShiftColor, OverflowRaisesRunTimeErrorSix) {
 }
 
 // The host's side of DrawLine: the foreground colour sets the context's pen.
-class CanvasSurface : public DrawSurface {
+class CanvasSurface : public shared::DrawSurface {
 public:
     explicit CanvasSurface(const Canvas& canvas) : canvas_(canvas) {}
     void SetForeColor(platform::raster::OLE_COLOR colour) override {
@@ -104,7 +104,7 @@ TEST_P(DrawLineTest, StopsBeforeTheEndPoint) {
     const LineCase& c = GetParam();
     Canvas canvas({"....", "....", "...."});
     CanvasSurface surface(canvas);
-    DrawLine(surface, c.x1, c.y1, c.x2, c.y2, c.colour);
+    shared::DrawLine(surface, c.x1, c.y1, c.x2, c.y2, c.colour);
     EXPECT_EQ(surface.foreColor, c.colour) << "handed over untranslated";
     EXPECT_EQ(Read(canvas.dc()), c.expected) << c.what;
 }
@@ -136,7 +136,7 @@ TEST_P(DrawRectTest, FillsOrFramesTheExclusiveArea) {
     const RectCase& c = GetParam();
     Canvas canvas({"....", "....", "...."});
     const std::size_t before = platform::raster::LiveObjectCount();
-    DrawRect(canvas.dc(), c.x1, c.y1, c.x2, c.y2, c.colour, c.filled);
+    shared::DrawRect(canvas.dc(), c.x1, c.y1, c.x2, c.y2, c.colour, c.filled);
     EXPECT_EQ(platform::raster::LiveObjectCount(), before);
     EXPECT_EQ(Read(canvas.dc()), c.expected) << c.what;
 }
@@ -173,8 +173,8 @@ TEST_P(BlitTransparentTest, KeyPixelsKeepWhatWasThere) {
     Canvas target({"yyyy", "yyyy", "yyyy"});
     const std::size_t before = platform::raster::LiveObjectCount();
     const platform::raster::COLORREF sourceBackground = platform::raster::GetBkColor(source.dc());
-    BlitTransparent(target.dc(), target.dc(), source.dc(), c.left, c.top, c.right, c.bottom, c.x,
-                    c.y, c.key);
+    shared::BlitTransparent(target.dc(), target.dc(), source.dc(), c.left, c.top, c.right, c.bottom,
+                            c.x, c.y, c.key);
     EXPECT_EQ(Read(target.dc()), c.expected) << c.what;
     EXPECT_EQ(platform::raster::GetBkColor(source.dc()), sourceBackground);
     EXPECT_EQ(platform::raster::LiveObjectCount(), before);
@@ -227,7 +227,7 @@ TEST(BlitTransparent, KeyPixelsComeFromTheBackgroundContext) {
     Canvas source({"mr"});
     Canvas background({"bbb"});
     Canvas target({"yyy"});
-    BlitTransparent(target.dc(), background.dc(), source.dc(), 0, 0, 2, 1, 1, 0, 0xFF00FF);
+    shared::BlitTransparent(target.dc(), background.dc(), source.dc(), 0, 0, 2, 1, 1, 0, 0xFF00FF);
     EXPECT_EQ(Read(target.dc()), Rows{"ybr"});
 }
 
@@ -236,7 +236,8 @@ TEST(BlitTransparent, SizesBeyondSixteenBitsOverflowBeforeAnyContext) {
     const std::size_t before = platform::raster::LiveObjectCount();
     for (const auto& [right, bottom] : {std::pair{40000, 1}, std::pair{1, -40000}}) {
         try {
-            BlitTransparent(canvas.dc(), canvas.dc(), canvas.dc(), 0, 0, right, bottom, 0, 0, 0);
+            shared::BlitTransparent(canvas.dc(), canvas.dc(), canvas.dc(), 0, 0, right, bottom, 0,
+                                    0, 0);
             ADD_FAILURE();
         } catch (const platform::basic::RuntimeError& error) {
             EXPECT_EQ(error.number(), 6);
@@ -251,9 +252,10 @@ TEST(ColourBlit, TenThousandCallsLeaveNoObjectBehind) {
     CanvasSurface surface(target);
     const std::size_t before = platform::raster::LiveObjectCount();
     for (int i = 0; i < 10000; ++i) {
-        BlitTransparent(target.dc(), target.dc(), source.dc(), 0, 0, 2, 2, i % 3, 1, 0xFF00FF);
-        DrawRect(target.dc(), 0, 0, 4, 4, platform::raster::SystemOleColor(15), i % 2);
-        DrawLine(surface, 0, i % 4, 4, i % 4, 0x4B4B4B);
+        shared::BlitTransparent(target.dc(), target.dc(), source.dc(), 0, 0, 2, 2, i % 3, 1,
+                                0xFF00FF);
+        shared::DrawRect(target.dc(), 0, 0, 4, 4, platform::raster::SystemOleColor(15), i % 2);
+        shared::DrawLine(surface, 0, i % 4, 4, i % 4, 0x4B4B4B);
     }
     EXPECT_EQ(platform::raster::LiveObjectCount(), before);
 }

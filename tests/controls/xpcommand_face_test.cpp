@@ -69,7 +69,7 @@ TEST_P(GradientRows, MiddleColumnCarriesTheGradientLines) {
     const float step = controls::GradientStep(c.depth, c.height);
     for (int y = 3; y <= c.height - 4; ++y) {
         const int line = c.bottomUp ? c.height - y : y;
-        const auto expected = static_cast<COLORREF>(controls::ShiftColor(
+        const auto expected = static_cast<COLORREF>(controls::shared::ShiftColor(
             static_cast<std::int32_t>(c.base), controls::GradientAmount(step, line)));
         EXPECT_EQ(surface.Pixel(W / 2, y), expected) << "row " << y;
     }
@@ -159,7 +159,8 @@ TEST(XPFacePixels, BordersFollowASystemColour) {
         Paint(surface, in);
         const int top = face == Face::Hover ? 200 : 65;
         EXPECT_EQ(surface.Pixel(1, 5), static_cast<COLORREF>(highlight));
-        EXPECT_EQ(surface.Pixel(5, 1), static_cast<COLORREF>(controls::ShiftColor(highlight, top)));
+        EXPECT_EQ(surface.Pixel(5, 1),
+                  static_cast<COLORREF>(controls::shared::ShiftColor(highlight, top)));
     }
 }
 

@@ -14,8 +14,8 @@
 
 namespace {
 
-using controls::Placement;
-using controls::PlacementInputs;
+using controls::placement::Placement;
+using controls::placement::PlacementInputs;
 using platform::raster::RECT;
 using xptest::ImageOf;
 using xptest::ImageSurface;

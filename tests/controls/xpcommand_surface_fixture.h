@@ -16,7 +16,8 @@ namespace xptest {
 // A drawing surface over a plain image, standing in for a control's surface
 // in tests of the face painting and the placement. Icon painting through
 // the surface is recorded, not drawn.
-class ImageSurface : public controls::DrawSurface, public controls::PlacementSurface {
+class ImageSurface : public controls::shared::DrawSurface,
+                     public controls::placement::PlacementSurface {
 public:
     ImageSurface(int width, int height, platform::raster::COLORREF fill);
     ~ImageSurface() override;
