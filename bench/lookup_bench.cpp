@@ -75,7 +75,7 @@ Frmmain& mainWindow() {
         RegisterAllKinds();
         platform::forms::RegisterKind(
             QStringLiteral("WebBrowser"),
-            [](QWidget* parent, const platform::forms::ControlSpec& design) {
+            [](QWidget* parent, const platform::forms::DesignEntry& design) {
                 auto* pane = new QuietPane(parent);
                 platform::forms::ApplyCommon(pane, design);
                 return pane;

@@ -7,7 +7,7 @@ namespace platform::browser {
 
 void RegisterWebBrowserKind() {
     forms::RegisterKind(QStringLiteral("WebBrowser"),
-                        [](QWidget* parent, const forms::ControlSpec& design) {
+                        [](QWidget* parent, const forms::DesignEntry& design) {
                             auto* pane = new WebEnginePane(parent);
                             forms::ApplyCommon(pane, design);
                             return pane;

@@ -14,7 +14,7 @@ QVariant Prop(const QVariantMap& props, const char* name) {
 
 }  // namespace
 
-void PlaceFromSpec(UserControl& control, const forms::ControlSpec& design) {
+void PlaceFromEntry(UserControl& control, const forms::DesignEntry& design) {
     const QString name = design.index >= 0
                              ? QStringLiteral("%1(%2)").arg(design.name).arg(design.index)
                              : design.name;
@@ -29,7 +29,7 @@ void PlaceFromSpec(UserControl& control, const forms::ControlSpec& design) {
         control.SetCancel(ToBoolean(on));
 }
 
-void ReportBadInstance(const forms::ControlSpec& design, const basic::RuntimeError& error) {
+void ReportBadInstance(const forms::DesignEntry& design, const basic::RuntimeError& error) {
     qWarning("%s", qPrintable(QStringLiteral("控件 %1 的属性无法读取：%2（错误 %3）")
                                   .arg(design.name, error.description())
                                   .arg(error.number())));

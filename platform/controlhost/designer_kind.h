@@ -13,20 +13,20 @@ namespace platform::controlhost {
 // Gives a user control its name, its place in the holder and its extender
 // settings ("visible", "default", "cancel"), before its properties are
 // loaded.
-void PlaceFromSpec(UserControl& control, const forms::ControlSpec& design);
+void PlaceFromEntry(UserControl& control, const forms::DesignEntry& design);
 
 // Reports a stored instance that could not be loaded; the window opens
 // without it.
-void ReportBadInstance(const forms::ControlSpec& design, const basic::RuntimeError& error);
+void ReportBadInstance(const forms::DesignEntry& design, const basic::RuntimeError& error);
 
 // Registers a user control class as a designer-data kind: each instance is
 // created, placed and loaded from its stored bag.
 template <class Control>
 void RegisterUserControlKind(const QString& kind) {
-    forms::RegisterKind(kind, [](QWidget* parent, const forms::ControlSpec& design) {
+    forms::RegisterKind(kind, [](QWidget* parent, const forms::DesignEntry& design) {
         auto* control = new Control(parent);
         try {
-            PlaceFromSpec(*control, design);
+            PlaceFromEntry(*control, design);
             control->Load(PropertyBag(design.bag));
         } catch (const basic::RuntimeError& error) {
             ReportBadInstance(design, error);

@@ -12,7 +12,7 @@ namespace platform::forms {
 
 // One control of a window's designer data (resources/designer/<Form>.json).
 // Positions are twips (15 per pixel), relative to the container.
-struct ControlSpec {
+struct DesignEntry {
     QString name;
     QString kind;       // "Label", "TextBox", "XPCommand", ...
     int index = -1;     // position in a control array, -1 when not in one
@@ -24,7 +24,7 @@ struct ControlSpec {
 };
 
 // Creates the widget of one kind inside parent and applies its design-time settings.
-using Factory = std::function<QWidget*(QWidget* parent, const ControlSpec& design)>;
+using Factory = std::function<QWidget*(QWidget* parent, const DesignEntry& design)>;
 void RegisterKind(const QString& kind, Factory factory);
 
 }  // namespace platform::forms

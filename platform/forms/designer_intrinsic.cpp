@@ -39,7 +39,7 @@ void setBackColour(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QWidget* createLabel(QWidget* parent, const ControlSpec& design) {
+QWidget* createLabel(QWidget* parent, const DesignEntry& design) {
     auto* label = new controls::Label(parent);
     label->setText(design.props.value("caption").toString());
     const int alignment = design.props.value("alignment", 0).toInt();
@@ -68,7 +68,7 @@ private:
     QChar mask_;
 };
 
-QWidget* createTextBox(QWidget* parent, const ControlSpec& design) {
+QWidget* createTextBox(QWidget* parent, const DesignEntry& design) {
     auto* box = new controls::TextBox(parent);
     const QString mask = design.props.value("passwordChar").toString();
     if (!mask.isEmpty()) {
@@ -81,7 +81,7 @@ QWidget* createTextBox(QWidget* parent, const ControlSpec& design) {
     return box;
 }
 
-QWidget* createCheckBox(QWidget* parent, const ControlSpec& design) {
+QWidget* createCheckBox(QWidget* parent, const DesignEntry& design) {
     auto* box = new controls::CheckBox(parent);
     box->setText(design.props.value("caption").toString());
     box->SetValue(design.props.value("value", 0).toInt());
@@ -90,13 +90,13 @@ QWidget* createCheckBox(QWidget* parent, const ControlSpec& design) {
     return box;
 }
 
-QWidget* createCommandButton(QWidget* parent, const ControlSpec& design) {
+QWidget* createCommandButton(QWidget* parent, const DesignEntry& design) {
     auto* button = new controls::CommandButton(parent);
     button->setText(design.props.value("caption").toString());
     return button;
 }
 
-QWidget* createPictureBox(QWidget* parent, const ControlSpec& design) {
+QWidget* createPictureBox(QWidget* parent, const DesignEntry& design) {
     auto* box = new controls::PictureBox(parent);
     box->SetBackColor(colourOf(design.props, "backColor", QColor(236, 233, 216)));
     const QString picture = design.props.value("picture").toString();
@@ -104,7 +104,7 @@ QWidget* createPictureBox(QWidget* parent, const ControlSpec& design) {
     return box;
 }
 
-QWidget* createLine(QWidget* parent, const ControlSpec& design) {
+QWidget* createLine(QWidget* parent, const DesignEntry& design) {
     const auto px = [&](const char* key) { return PixelsOf(design.props.value(key).toInt()); };
     return new controls::Line(parent, QPoint(px("x1"), px("y1")), QPoint(px("x2"), px("y2")),
                               colourOf(design.props, "borderColor", Qt::black));
@@ -112,8 +112,8 @@ QWidget* createLine(QWidget* parent, const ControlSpec& design) {
 
 }  // namespace
 
-QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& design) {
-    using Maker = QWidget* (*)(QWidget*, const ControlSpec&);
+QWidget* CreateIntrinsic(QWidget* parent, const DesignEntry& design) {
+    using Maker = QWidget* (*)(QWidget*, const DesignEntry&);
     static const QHash<QString, Maker> makers = {
         {QStringLiteral("Label"), createLabel},
         {QStringLiteral("TextBox"), createTextBox},
@@ -131,7 +131,7 @@ QWidget* CreateIntrinsic(QWidget* parent, const ControlSpec& design) {
     return widget;
 }
 
-QTimer* CreateTimer(QWidget* form, const ControlSpec& design) {
+QTimer* CreateTimer(QWidget* form, const DesignEntry& design) {
     auto* timer = new QTimer(form);
     timer->setObjectName(design.name);
     timer->setInterval(design.props.value("interval", 0).toInt());

@@ -24,17 +24,17 @@ QString keyOf(const QString& name, int index) {
     return index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
-ControlSpec specOf(const QJsonObject& entry) {
-    ControlSpec design;
-    design.name = entry.value("name").toString();
-    design.kind = entry.value("kind").toString();
-    design.index = entry.value("index").toInt(-1);
-    design.container = entry.value("container").toString();
-    design.twips = QRect(entry.value("left").toInt(), entry.value("top").toInt(),
-                         entry.value("width").toInt(), entry.value("height").toInt());
-    design.tabIndex = entry.value("tabIndex").toInt(-1);
-    design.props = entry.value("props").toObject().toVariantMap();
-    design.bag = entry.value("bag").toObject().toVariantMap();
+DesignEntry entryOf(const QJsonObject& json) {
+    DesignEntry design;
+    design.name = json.value("name").toString();
+    design.kind = json.value("kind").toString();
+    design.index = json.value("index").toInt(-1);
+    design.container = json.value("container").toString();
+    design.twips = QRect(json.value("left").toInt(), json.value("top").toInt(),
+                         json.value("width").toInt(), json.value("height").toInt());
+    design.tabIndex = json.value("tabIndex").toInt(-1);
+    design.props = json.value("props").toObject().toVariantMap();
+    design.bag = json.value("bag").toObject().toVariantMap();
     return design;
 }
 
@@ -73,7 +73,7 @@ void applyForm(QWidget* form, const QJsonObject& settings) {
     forms::CentreOnScreen(form);
 }
 
-QWidget* createControl(QWidget* parent, const ControlSpec& design) {
+QWidget* createControl(QWidget* parent, const DesignEntry& design) {
     if (QWidget* widget = CreateIntrinsic(parent, design)) return widget;
     const Factory factory = FactoryOf(design.kind);
     if (!factory) {
@@ -85,15 +85,15 @@ QWidget* createControl(QWidget* parent, const ControlSpec& design) {
     return widget;
 }
 
-void applyTabOrder(const QList<ControlSpec>& specs, const Layout& layout) {
-    QList<ControlSpec> ordered;
-    for (const ControlSpec& design : specs)
+void applyTabOrder(const QList<DesignEntry>& entries, const Layout& layout) {
+    QList<DesignEntry> ordered;
+    for (const DesignEntry& design : entries)
         if (design.tabIndex >= 0) ordered.append(design);
     std::stable_sort(
         ordered.begin(), ordered.end(),
-        [](const ControlSpec& a, const ControlSpec& b) { return a.tabIndex < b.tabIndex; });
+        [](const DesignEntry& a, const DesignEntry& b) { return a.tabIndex < b.tabIndex; });
     QWidget* previous = nullptr;
-    for (const ControlSpec& design : ordered) {
+    for (const DesignEntry& design : ordered) {
         QWidget* widget = layout.widget(design.name, design.index);
         if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) continue;
         if (previous != nullptr) QWidget::setTabOrder(previous, widget);
@@ -132,7 +132,7 @@ QFont FontFrom(const QVariant& value, const QFont& fallback) {
     return font;
 }
 
-void ApplyCommon(QWidget* widget, const ControlSpec& design) {
+void ApplyCommon(QWidget* widget, const DesignEntry& design) {
     widget->setObjectName(design.name);
     if (design.twips.width() > 0 || design.twips.height() > 0)
         widget->setGeometry(PixelsOf(design.twips));
@@ -156,9 +156,9 @@ Layout Load(QWidget* form, const QString& resource) {
     const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
     applyForm(form, root.value("form").toObject());
     for (const QJsonValue& value : root.value("controls").toArray()) {
-        const ControlSpec design = specOf(value.toObject());
+        const DesignEntry design = entryOf(value.toObject());
         if (design.name.isEmpty()) continue;
-        layout.specs_.append(design);
+        layout.entries_.append(design);
         if (design.kind == QLatin1String("Timer")) {
             layout.timers_.insert(design.name, CreateTimer(form, design));
             continue;
@@ -169,7 +169,7 @@ Layout Load(QWidget* form, const QString& resource) {
         if (widget->objectName().isEmpty()) widget->setObjectName(design.name);
         layout.widgets_.insert(keyOf(design.name, design.index), widget);
     }
-    applyTabOrder(layout.specs_, layout);
+    applyTabOrder(layout.entries_, layout);
     return layout;
 }
 

@@ -24,13 +24,13 @@ public:
     T* get(const QString& name, int index = -1) const {
         return qobject_cast<T*>(widget(name, index));
     }
-    const QList<ControlSpec>& specs() const { return specs_; }
+    const QList<DesignEntry>& entries() const { return entries_; }
 
 private:
     friend Layout Load(QWidget* form, const QString& resource);
     QHash<QString, QPointer<QWidget>> widgets_;
     QHash<QString, QPointer<QTimer>> timers_;
-    QList<ControlSpec> specs_;
+    QList<DesignEntry> entries_;
 };
 
 // Builds the window from its designer data: the form's own settings, then
@@ -43,7 +43,7 @@ bool OnClick(QObject* control, std::function<void()> handler);
 
 // Helpers for the factories of registered kinds.
 QFont FontFrom(const QVariant& value, const QFont& fallback);
-void ApplyCommon(QWidget* widget, const ControlSpec& design);
+void ApplyCommon(QWidget* widget, const DesignEntry& design);
 // Twips (15 to the pixel) as the nearest whole pixels; a whole number of
 // twips never lies half-way between two pixels.
 int PixelsOf(int twips);

@@ -7,7 +7,7 @@ namespace platform::listview {
 
 void RegisterListViewKind() {
     forms::RegisterKind(QStringLiteral("ListView"),
-                        [](QWidget* parent, const forms::ControlSpec& design) {
+                        [](QWidget* parent, const forms::DesignEntry& design) {
                             auto* list = new ListView(parent);
                             forms::ApplyCommon(list, design);
                             return list;

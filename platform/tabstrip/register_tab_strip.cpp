@@ -7,7 +7,7 @@ namespace platform::tabstrip {
 
 void RegisterTabStripKind() {
     forms::RegisterKind(QStringLiteral("TabS"),
-                        [](QWidget* parent, const forms::ControlSpec& design) {
+                        [](QWidget* parent, const forms::DesignEntry& design) {
                             auto* strip = new TabStrip(parent);
                             strip->ReadProperties(design.bag);
                             forms::ApplyCommon(strip, design);

@@ -192,7 +192,7 @@ TEST(CommandKind, DesignerDataMakesALoadedCommand) {
     const auto factory = platform::forms::FactoryOf(QStringLiteral("Command"));
     ASSERT_TRUE(factory);
     QWidget window;
-    platform::forms::ControlSpec design;
+    platform::forms::DesignEntry design;
     design.name = QStringLiteral("Command3");
     design.kind = QStringLiteral("Command");
     design.twips = QRect(5340, 15, 630, 255);
@@ -208,7 +208,7 @@ TEST(CommandKind, DesignerDataMakesALoadedCommand) {
 TEST(CommandKind, BadStoredValueLeavesTheInstanceOut) {
     controls::RegisterKinds();
     QWidget window;
-    platform::forms::ControlSpec design;
+    platform::forms::DesignEntry design;
     design.name = QStringLiteral("Command1");
     design.kind = QStringLiteral("Command");
     design.bag = {{"Enabled", "maybe"}};

@@ -42,7 +42,7 @@ struct Designed {
     Designed(const QString& kind, const QString& name, int index, const QRect& twips,
              const QVariantMap& bag);
     QWidget window;
-    platform::forms::ControlSpec design;
+    platform::forms::DesignEntry design;
     QWidget* made = nullptr;
 };
 

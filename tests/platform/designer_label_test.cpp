@@ -23,7 +23,7 @@ class DesignerLabel : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(DesignerLabel, AutoSizeShowsTheWholeCaptionInPlace) {
     const LabelCase& c = GetParam();
-    platform::forms::ControlSpec design;
+    platform::forms::DesignEntry design;
     design.name = QStringLiteral("Label1");
     design.kind = QStringLiteral("Label");
     design.twips = QRect(480, 135, 1350, 180);

@@ -95,7 +95,7 @@ TEST(DesignerLoader, TwipsBecomeTheNearestWholePixels) {
 TEST(DesignerLoader, MissingOrDamagedDataLeavesAnEmptyWindow) {
     QWidget form;
     const auto layout = platform::forms::Load(&form, QStringLiteral(":/designer/none.json"));
-    EXPECT_TRUE(layout.specs().isEmpty());
+    EXPECT_TRUE(layout.entries().isEmpty());
     EXPECT_EQ(layout.widget("Text1"), nullptr);
 }
 

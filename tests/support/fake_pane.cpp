@@ -77,7 +77,7 @@ FakeDocument* FakePane::finish(const QString& url, std::unique_ptr<FakeDocument>
 
 void RegisterFakePaneKind() {
     platform::forms::RegisterKind(QStringLiteral("WebBrowser"),
-                                  [](QWidget* parent, const platform::forms::ControlSpec& design) {
+                                  [](QWidget* parent, const platform::forms::DesignEntry& design) {
                                       auto* pane = new FakePane(parent);
                                       platform::forms::ApplyCommon(pane, design);
                                       return pane;
