@@ -4,6 +4,8 @@
 
 namespace ImgBlt {
 
-void SetAppWindowStyles(QWidget* window) { platform::windows::AddAppWindowStyles(window); }
+void SetAppWindowStyles(QWidget* window) {
+    platform::windows::AddAppWindowStyles(window);
+}
 
 }  // namespace ImgBlt

@@ -6,7 +6,9 @@
 namespace platform::shell {
 namespace {
 
-void openWithDesktop(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void openWithDesktop(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 OpenUrlHandler& handler() {
     static OpenUrlHandler current = openWithDesktop;
@@ -15,7 +17,9 @@ OpenUrlHandler& handler() {
 
 }  // namespace
 
-void OpenUrl(const QString& url) { handler()(url); }
+void OpenUrl(const QString& url) {
+    handler()(url);
+}
 
 OpenUrlHandler SetOpenUrlHandler(OpenUrlHandler replacement) {
     return std::exchange(handler(), replacement ? replacement : openWithDesktop);
