@@ -12,6 +12,10 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/shell/open_url.h"
 
+using platform::forms::controls::CheckBox;
+using platform::forms::controls::Label;
+using platform::forms::controls::TextBox;
+
 namespace {
 
 const QString kYes = QStringLiteral("1");
@@ -23,32 +27,31 @@ FrmLogin::FrmLogin(QWidget* parent) : platform::forms::Form(parent) {
     Command1 = layout_.widget("Command1");
     Command2 = layout_.widget("Command2");
     Command3 = layout_.widget("Command3");
-    Label1 = layout_.get<platform::forms::controls::Label>("Label1");
-    Label2 = layout_.get<platform::forms::controls::Label>("Label2");
-    Label3 = layout_.get<platform::forms::controls::Label>("Label3");
-    Text1 = layout_.get<platform::forms::controls::TextBox>("Text1");
-    Text2 = layout_.get<platform::forms::controls::TextBox>("Text2");
-    Check1 = layout_.get<platform::forms::controls::CheckBox>("Check1");
-    Check2 = layout_.get<platform::forms::controls::CheckBox>("Check2");
+    Label1 = layout_.get<Label>("Label1");
+    Label2 = layout_.get<Label>("Label2");
+    Label3 = layout_.get<Label>("Label3");
+    Text1 = layout_.get<TextBox>("Text1");
+    Text2 = layout_.get<TextBox>("Text2");
+    Check1 = layout_.get<CheckBox>("Check1");
+    Check2 = layout_.get<CheckBox>("Check2");
     XPCommand1 = layout_.widget("XPCommand1");
     XPCommand2 = layout_.widget("XPCommand2");
-    Label4 = layout_.get<platform::forms::controls::Label>("Label4");
-    Label5 = layout_.get<platform::forms::controls::Label>("Label5");
-    Label6 = layout_.get<platform::forms::controls::Label>("Label6");
+    Label4 = layout_.get<Label>("Label4");
+    Label5 = layout_.get<Label>("Label5");
+    Label6 = layout_.get<Label>("Label6");
     Timer1 = layout_.timer("Timer1");
     ConnectEvents();
 }
 
 void FrmLogin::ConnectEvents() {
     using platform::forms::OnClick;
-    connect(Check1, &platform::forms::controls::CheckBox::Click, this, &FrmLogin::Check1_Click);
+    connect(Check1, &CheckBox::Click, this, &FrmLogin::Check1_Click);
     OnClick(Command1, [this] { Command1_Click(); });
     OnClick(Command3, [this] { Command3_Click(); });
-    connect(Label1, &platform::forms::controls::Label::MouseDown, this,
-            &FrmLogin::Label1_MouseDown);
-    connect(Label4, &platform::forms::controls::Label::Click, this, &FrmLogin::Label4_Click);
-    connect(Label5, &platform::forms::controls::Label::Click, this, &FrmLogin::Label5_Click);
-    connect(Text2, &platform::forms::controls::TextBox::KeyPress, this, &FrmLogin::Text2_KeyPress);
+    connect(Label1, &Label::MouseDown, this, &FrmLogin::Label1_MouseDown);
+    connect(Label4, &Label::Click, this, &FrmLogin::Label4_Click);
+    connect(Label5, &Label::Click, this, &FrmLogin::Label5_Click);
+    connect(Text2, &TextBox::KeyPress, this, &FrmLogin::Text2_KeyPress);
     connect(Timer1, &QTimer::timeout, this, &FrmLogin::Timer1_Timer);
     OnClick(XPCommand1, [this] { XPCommand1_Click(); });
     OnClick(XPCommand2, [this] { XPCommand2_Click(); });
