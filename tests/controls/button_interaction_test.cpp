@@ -261,6 +261,7 @@ TEST(ButtonState, HoverTimerRunsExactlyWhileHovering) {
 
 TEST(ButtonState, HoverEndsWithinTheTimerIntervalOfLeaving) {
     ProbeWindow w(kXPCommandEvents, vbPixels);
+    w.RunHoverTimer();
     w.PointerOnProbe();
     Drive(w, move(5, 5));
     w.PointerOnWindow();

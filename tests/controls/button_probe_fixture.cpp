@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QTest>
+#include <limits>
 
 #include "platform/controlhost/scale_units.h"
 
@@ -61,6 +62,10 @@ ProbeWindow::ProbeWindow(const interaction::ButtonEventNumbers& events, std::int
     probe_ = new ButtonProbe(events, scaleMode, window_.get());
     probe_->setGeometry(10, 10, 20, 10);
     probe_->InitNew();
+    // On a loaded machine the real hover timer would fall due between two
+    // steps and tick at the pointer's real place, not the simulated one.
+    hoverInterval_ = probe_->OverTimer.Interval();
+    probe_->OverTimer.SetInterval(std::numeric_limits<int>::max());
     child_ = new QWidget(probe_);
     child_->setGeometry(0, 0, 4, 4);
     // The focus rests elsewhere, so that only the steps move it.
@@ -73,6 +78,10 @@ ProbeWindow::ProbeWindow(const interaction::ButtonEventNumbers& events, std::int
     unit_ = static_cast<float>(
         platform::controlhost::ConvertScale(1, platform::controlhost::vbPixels, scaleMode));
     probe_->log.clear();
+}
+
+void ProbeWindow::RunHoverTimer() {
+    probe_->OverTimer.SetInterval(hoverInterval_);
 }
 
 void ProbeWindow::PointerOnProbe() {

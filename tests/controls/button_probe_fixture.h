@@ -20,6 +20,8 @@ public:
     ButtonProbe(const interaction::ButtonEventNumbers& events, std::int16_t scaleMode,
                 QWidget* parent);
 
+    using ButtonControl::OverTimer;
+
     void Refresh() override { log.append(PaintEntry()); }
     QString PaintEntry() const;
 
@@ -42,6 +44,9 @@ public:
     float Unit() const { return unit_; }
 
     void PointerOnProbe();
+    // The steps tick the hover timer by hand; a test of the real timer lets
+    // it run again at its own interval.
+    void RunHoverTimer();
     void PointerOnChild();
     void PointerOnWindow();
 
@@ -50,6 +55,7 @@ private:
     ButtonProbe* probe_;
     QWidget* child_;
     float unit_;
+    int hoverInterval_;
 };
 
 }  // namespace controls::testing
