@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <memory>
@@ -100,14 +101,6 @@ void Connection::Open() {
         fail(QStringLiteral("数据库 '%1' 正被其他程序使用,请稍后再试。").arg(path), kDatabaseBusy);
     if (result != SQLITE_OK) fail(QStringLiteral("不可识别的数据库格式 '%1'。").arg(path));
     if (tables == 0) fail(QStringLiteral("找不到表 'pList'。"));
-}
-
-bool Connection::IsOpen() const {
-    return QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen();
-}
-
-QSqlDatabase Connection::database() const {
-    return QSqlDatabase::database(name_, false);
 }
 
 }  // namespace platform::data

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSqlDatabase>
 #include <QString>
 
 struct sqlite3;
@@ -28,8 +27,8 @@ public:
     // another program (kDatabaseBusy), not a database or without the stock
     // table.
     void Open();
-    bool IsOpen() const;
-    QSqlDatabase database() const;
+    // True once Open has reached the file; only this object closes it.
+    bool IsOpen() const { return handle_ != nullptr; }
     // The open SQLite connection; nullptr before Open.
     sqlite3* Handle() const { return handle_; }
 

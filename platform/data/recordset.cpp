@@ -49,7 +49,6 @@ void bindAll(sqlite3_stmt* statement, const QVariantList& parameters) {
 void Recordset::Open() {
     if (ActiveConnection == nullptr || !ActiveConnection->IsOpen()) noConnection();
     sqlite3* db = ActiveConnection->Handle();
-    if (db == nullptr) noConnection();
     // The rows are read straight from SQLite: the lookup runs this on every
     // keystroke, and the driver's per-value variants cost more than the query.
     const QByteArray sql = Source.toUtf8();
