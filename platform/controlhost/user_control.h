@@ -7,10 +7,10 @@
 #include <cstdint>
 
 #include "platform/controlhost/event_args.h"
+#include "platform/controlhost/pointer_capture.h"
 #include "platform/controlhost/property_bag.h"
 #include "platform/controlhost/std_font.h"
 #include "platform/controlhost/surface.h"
-#include "platform/controlhost/window_handles.h"
 #include "platform/raster/picture.h"
 
 class QShortcut;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controlhost/window_handles.h"
+#include "platform/controlhost/pointer_capture.h"
 #include "platform/raster/gdi_types.h"
 
 namespace platform::controlhost {

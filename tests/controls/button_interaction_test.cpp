@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "button_probe_fixture.h"
+#include "platform/controlhost/pointer_capture.h"
 #include "platform/controlhost/scale_units.h"
-#include "platform/controlhost/window_handles.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "host_fixture.h"
 #include "platform/controlhost/control_timer.h"
 #include "platform/controlhost/mouse_pointer.h"
-#include "platform/controlhost/window_handles.h"
+#include "platform/controlhost/pointer_capture.h"
 #include "platform/controlhost/window_region.h"
 #include "platform/raster/raster.h"
 #include "platform/windows/window_proc.h"

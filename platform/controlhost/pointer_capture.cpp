@@ -1,4 +1,4 @@
-#include "platform/controlhost/window_handles.h"
+#include "platform/controlhost/pointer_capture.h"
 
 #include <QApplication>
 #include <QCursor>
