@@ -101,12 +101,12 @@ void FrmLogin::mousePressEvent(QMouseEvent* event) {
 }
 
 void FrmLogin::closeEvent(QCloseEvent* event) {
+    event->ignore();
     // The window waits on its request; it is not taken away under it.
-    if (requestRunning_) {
-        event->ignore();
-        return;
-    }
-    platform::forms::Form::closeEvent(event);
+    if (requestRunning_) return;
+    // As the window's own close button: the program's quit, whatever else is
+    // still loaded (the hidden tray menu after a log-out).
+    Command3_Click();
 }
 
 void FrmLogin::Form_MouseDown() {

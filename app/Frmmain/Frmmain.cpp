@@ -1,5 +1,6 @@
 #include "app/Frmmain/Frmmain.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -110,6 +111,13 @@ void Frmmain::Form_Unload() {
 
 void Frmmain::mousePressEvent(QMouseEvent*) {
     Module::DragForm(this);
+}
+
+// Closed by the window manager (its close box, Alt+F4) as by the window's own
+// close button: the program's quit, or the hidden tray menu would keep it alive.
+void Frmmain::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Command3_Click();
 }
 
 void Frmmain::Label2_Click() {

@@ -80,6 +80,7 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void findControls();
