@@ -1,9 +1,9 @@
 #include "platform/listview/list_view.h"
 
-#include <QHeaderView>
 #include <QMouseEvent>
 
 #include "platform/basic/rounding.h"
+#include "platform/listview/list_header.h"
 #include "platform/listview/list_lines.h"
 
 namespace platform::listview {
@@ -18,6 +18,7 @@ int pixelsOf(double twips) {
 }  // namespace
 
 ListView::ListView(QWidget* parent) : QTreeView(parent), lines_(new ListLines(this)) {
+    setHeader(new ListHeader(this));
     setModel(lines_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
