@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
 
 ./scripts/install-deps.sh
-./scripts/build.sh
+# Only what runs here: the program, its Data.dat and the stand-in servers.
+BUILD_TARGETS="marlquin marlquin_data marlquin-standin" ./scripts/build.sh
 
 # The program keeps Config.ini beside itself: run a copy in its own folder.
 run_dir="$build_dir/run"
@@ -48,7 +49,7 @@ start_standin() {
 # Fixed ports make the addresses easy to remember; any free ones will do.
 if ! start_standin 18080 18081 18082; then
     sed 's/^/  /' "$standin_log" >&2
-    echo "端口 18080-18082 不可用，改用任意空闲端口。" >&2
+    echo "Ports 18080-18082 are taken; using free ports instead." >&2
     start_standin 0 0 0 || { cat "$standin_log" >&2; exit 1; }
 fi
 
@@ -84,8 +85,8 @@ if [ -z "${DISPLAY:-}" ]; then
     # A notification area for the tray icon.
     trayer --edge bottom --align right --widthtype request --height 24 >/dev/null 2>&1 &
     pids+=("$!")
-    echo "没有图形显示：程序运行在虚拟显示 $DISPLAY 上。"
-    echo "  截图:  DISPLAY=$DISPLAY import -window root /tmp/marlquin.png"
+    echo "No display: the program runs on the virtual display $DISPLAY."
+    echo "  Screenshot: DISPLAY=$DISPLAY import -window root /tmp/marlquin.png"
     if command -v x11vnc >/dev/null; then
         vnc_log=$(mktemp)
         x11vnc -display "$DISPLAY" -localhost -nopw -forever -shared -autoport 5900 \
@@ -96,15 +97,15 @@ if [ -z "${DISPLAY:-}" ]; then
             sleep 0.1
         done
         vnc_port=$(sed -n 's/^PORT=//p' "$vnc_log")
-        echo "  观看:  VNC 查看器连接 127.0.0.1:${vnc_port:-5900}" \
-            "（从别的机器: ssh -L ${vnc_port:-5900}:127.0.0.1:${vnc_port:-5900} 本机）"
+        echo "  Watch:      a VNC viewer on 127.0.0.1:${vnc_port:-5900}" \
+            "(from another machine: ssh -L ${vnc_port:-5900}:127.0.0.1:${vnc_port:-5900} this-host)"
     fi
 fi
 
-echo "会员服务器: $MARLQUIN_MEMBER_URL"
-echo "评测页面:   $MARLQUIN_PAGE_HOST   指数页面: $MARLQUIN_INDEX_HOST"
-echo "演示帐户:   用户名 demo   密码 demo123   (demo account: user demo, password demo123)"
-echo "请求日志:   $run_dir/requests.log"
+echo "Member server:    $MARLQUIN_MEMBER_URL"
+echo "Evaluation site:  $MARLQUIN_PAGE_HOST   index pages: $MARLQUIN_INDEX_HOST"
+echo "Demo account:     user name demo, password demo123"
+echo "Request log:      $run_dir/requests.log"
 
 # In the background, so that Ctrl-C or a TERM reaches this script at once and
 # the clean-up ends the program and the servers.
