@@ -41,6 +41,27 @@ bool closeMain(Program& program) {
     return true;
 }
 
+// The match list's header shows an empty caption right of its last column,
+// not the window's skin behind it.
+bool lookUpThenCloseMain(Program& program) {
+    const WId main = enterAsGuest(program);
+    if (main == 0) return false;
+    const QRgb before = PixelIn(main, kMainHeaderEnd);
+    ClickIn(main, kMainCodeBox);
+    PressKey(main, QStringLiteral("ctrl+a"));
+    desktop::Run("xdotool", {"key", "6"});
+    QRgb end = before;
+    QRgb caption = before;
+    EXPECT_TRUE(WaitUntil([&] {
+        end = PixelIn(main, kMainHeaderEnd);
+        caption = PixelIn(main, kMainHeaderFirst);
+        return end != before && end == caption;
+    })) << "header end #"
+        << std::hex << end << ", caption #" << caption;
+    ClickIn(main, kMainClose);
+    return true;
+}
+
 bool logOutThenCloseLogin(Program& program) {
     const WId main = enterAsGuest(program);
     if (main == 0) return false;
@@ -74,11 +95,12 @@ QRect shownMenu(Program& program, const QList<WId>& before) {
     return menu;
 }
 
-bool exitFromTrayMenu(Program& program) {
-    if (enterAsGuest(program) == 0) return false;
+// Opens the tray menu with the right button on the icon; its place on the
+// screen, or an invalid rectangle (with a failure noted) when none opened.
+QRect openTrayMenu(Program& program) {
     const WId icon = dockedIcon(program);
     EXPECT_NE(icon, 0u) << "no icon in the tray";
-    if (icon == 0) return false;
+    if (icon == 0) return {};
     const QList<WId> before = program.ViewableWindows();
     // Pressed and released apart, so that a menu opened on either works.
     const QPoint centre = desktop::ScreenRect(icon).center();
@@ -90,10 +112,38 @@ bool exitFromTrayMenu(Program& program) {
     desktop::Run("xdotool", {"mouseup", "3"});
     const QRect menu = shownMenu(program, before);
     EXPECT_TRUE(menu.isValid()) << "no tray menu";
+    return menu;
+}
+
+bool exitFromTrayMenu(Program& program) {
+    if (enterAsGuest(program) == 0) return false;
+    const QRect menu = openTrayMenu(program);
     if (!menu.isValid()) return false;
     // The exit item is the menu's last: its middle lies a quarter of the
     // height of both items, separator and margins above the bottom edge.
     desktop::Click({menu.center().x(), menu.bottom() - menu.height() / 4}, 1);
+    return true;
+}
+
+// The tray menu, once opened, stays loaded (hidden) until the quit: a close
+// by the window manager must still end the program.
+bool trayMenuThenWindowManagerClose(Program& program) {
+    const WId main = enterAsGuest(program);
+    if (main == 0 || !openTrayMenu(program).isValid()) return false;
+    desktop::Run("xdotool", {"key", "Escape"});
+    PressKey(main, QStringLiteral("alt+F4"));
+    return true;
+}
+
+bool trayMenuLogOutThenWindowManagerClose(Program& program) {
+    const WId main = enterAsGuest(program);
+    if (main == 0 || !openTrayMenu(program).isValid()) return false;
+    desktop::Run("xdotool", {"key", "Escape"});
+    ClickIn(main, kMainLogOut);
+    const WId login = program.WaitForWindow(kLoginTitle);
+    EXPECT_NE(login, 0u) << "the log-out showed no login window";
+    if (login == 0) return false;
+    PressKey(login, QStringLiteral("alt+F4"));
     return true;
 }
 
@@ -129,8 +179,11 @@ TEST_P(ProgramExit, TheUsersQuitEndsTheProgramWithStatusZeroAndNoWarning) {
 const WayOut kWaysOut[] = {
     {"login window close", closeLogin},
     {"main window close", closeMain},
+    {"lookup, then main window close", lookUpThenCloseMain},
     {"tray menu exit", exitFromTrayMenu},
     {"log-out, then login window close", logOutThenCloseLogin},
+    {"tray menu, then window manager close", trayMenuThenWindowManagerClose},
+    {"tray menu, log-out, then window manager close", trayMenuLogOutThenWindowManagerClose},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ProgramExit, ::testing::ValuesIn(kWaysOut));

@@ -6,8 +6,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
+#include <QScreen>
 
 #include "desktop_fixture.h"
 #include "tests/app/standin_fixture.h"
@@ -171,6 +175,13 @@ QStringList Program::QtWarnings() {
 
 void ClickIn(WId window, const QPoint& at, int button) {
     desktop::Click(desktop::ScreenRect(window).topLeft() + at, button);
+}
+
+QRgb PixelIn(WId window, const QPoint& at) {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(window, at.x(), at.y(), 1, 1)
+        .toImage()
+        .pixel(0, 0);
 }
 
 void PressKey(WId window, const QString& key) {

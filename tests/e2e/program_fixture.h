@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QList>
 #include <QPoint>
 #include <QProcess>
@@ -82,9 +83,16 @@ inline constexpr QPoint kLoginGuest(212, 156);
 inline constexpr QPoint kMainClose(772, 9);
 inline constexpr QPoint kMainLogOut(740, 44);
 inline constexpr QPoint kMainFundFlows(168, 45);
+inline constexpr QPoint kMainCodeBox(500, 44);
+// Two points of the match list's header row: in its first caption, and right
+// of its last column.
+inline constexpr QPoint kMainHeaderFirst(503, 59);
+inline constexpr QPoint kMainHeaderEnd(689, 59);
 
 // Clicks a point of the window's client area.
 void ClickIn(WId window, const QPoint& at, int button = 1);
+// The colour of a pixel of the window's client area as the screen shows it.
+QRgb PixelIn(WId window, const QPoint& at);
 // Gives the window the focus and presses a key (an xdotool key name).
 void PressKey(WId window, const QString& key);
 // The window's types as the window manager sees them (_NET_WM_WINDOW_TYPE).
