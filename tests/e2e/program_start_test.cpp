@@ -21,7 +21,10 @@ TEST(ProgramStart, TheLoginWindowIsMappedVisibleAndOnScreenAtEveryStart) {
         EXPECT_NE(login, 0u) << "start " << start << ": the login window was not mapped ("
                              << program.Windows(kLoginTitle).size() << " unmapped)";
         if (login == 0) continue;
-        EXPECT_TRUE(IsManaged(login)) << "start " << start << ": no taskbar entry";
+        // The window manager shows a window's frame before it lists the
+        // window for the taskbar: the entry is waited for, as a user would.
+        EXPECT_TRUE(desktop::WaitUntil([&] { return IsManaged(login); }, 5000))
+            << "start " << start << ": no taskbar entry";
         const QRect where = desktop::ScreenRect(login);
         EXPECT_TRUE(screen.contains(where))
             << "start " << start << ": off the screen at " << where.x() << "," << where.y();
