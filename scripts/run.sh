@@ -21,6 +21,7 @@ cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         kill "${pids[i]}" 2>/dev/null || true
     done
+    [ -z "${own_runtime:-}" ] || rm -rf "$own_runtime"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -107,9 +108,18 @@ echo "Evaluation site:  $MARLQUIN_PAGE_HOST   index pages: $MARLQUIN_INDEX_HOST"
 echo "Demo account:     user name demo, password demo123"
 echo "Request log:      $run_dir/requests.log"
 
+# WebEngine reports its set-up at every start; that is not for the terminal.
+export QT_LOGGING_RULES=${QT_LOGGING_RULES:-qt.webenginecontext.info=false}
+# A desktop session has a private runtime folder; without one Qt warns.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    own_runtime=$(mktemp -d)
+    export XDG_RUNTIME_DIR=$own_runtime
+fi
+
 # In the background, so that Ctrl-C or a TERM reaches this script at once and
-# the clean-up ends the program and the servers.
-(cd "$run_dir" && exec ./marlquin) &
+# the clean-up ends the program and the servers. The engine's note that its
+# sandbox is off (as root) is left out with the set-up report.
+(cd "$run_dir" && exec ./marlquin 2> >(grep -v --line-buffered '^Sandboxing disabled by user\.$' >&2)) &
 pids+=("$!")
 status=0
 wait "$!" || status=$?
