@@ -1,8 +1,6 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include "app/mData/mData.h"
 #include "frmmain_fixture.h"
@@ -10,6 +8,7 @@
 #include "platform/forms/controls/picture_box.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
+#include "support/make_database.h"
 #include "support/write_lock.h"
 
 namespace {
@@ -24,20 +23,6 @@ const char* const kStocks[] = {
     "('GZ9999', '60D', '60号')",      "('平安01', '平安PY', 'GZ名')",
     "('688001', NULL, '华兴')",       "('688002', '', NULL)",
 };
-
-// Runs statements on a new SQLite file.
-void makeDatabase(const QString& path, const QStringList& statements) {
-    const QString name = QStringLiteral("lookup-") + path;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            ASSERT_TRUE(query.exec(statement)) << qPrintable(statement);
-    }
-    QSqlDatabase::removeDatabase(name);
-}
 
 QStringList stockTable(const QString& columns) {
     QStringList statements{QStringLiteral("create table pList (%1)").arg(columns)};
