@@ -101,6 +101,10 @@ struct LookupRow {
     const char* codes;  // the lines' codes, comma-separated
 };
 
+void PrintTo(const LookupRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LookupTextTest : public LookupTest, public ::testing::WithParamInterface<LookupRow> {};
 
 TEST_P(LookupTextTest, TextChoosesTheFieldAndListsItsMatches) {
@@ -326,6 +330,10 @@ struct CheckZRow {
     const char* text;
     bool singleByte;
 };
+
+void PrintTo(const CheckZRow& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class CheckZTest : public MainWindowTest, public ::testing::WithParamInterface<CheckZRow> {};
 

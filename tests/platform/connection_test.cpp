@@ -16,6 +16,10 @@ struct PathRow {
     const char* path;
 };
 
+void PrintTo(const PathRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DatabasePathTest : public ::testing::TestWithParam<PathRow> {};
 
 TEST_P(DatabasePathTest, NamesTheWholeFile) {
