@@ -95,6 +95,8 @@ private:
     void ListMatches(const QString& t);
 
     void ShowCategory(int Index);
+    // Loads BaseURL, the current sub-page of category Index, into the main pane.
+    void LoadSubPage(int Index);
     // Shows the loading overlay over the main pane for a page about to load.
     void ShowPicLoad();
     void Web1_DownloadComplete();
