@@ -50,6 +50,10 @@ protected:
         const QString path = dir.filePath(QStringLiteral("Data.dat"));
         QFile::remove(path);
         makeDatabase(path, stockTable(columns));
+        useFile(path);
+    }
+
+    void useFile(const QString& path) {
         mData::Conn = std::make_unique<platform::data::Connection>();
         mData::Conn->ConnectionString = QStringLiteral("DBQ=") + path + QLatin1Char(';');
         mData::Conn->Open();
@@ -180,6 +184,14 @@ TEST_F(LookupTest, LinesCarryPinyinAndNameInTableOrder) {
     EXPECT_EQ(lines(), QStringList({"000001|PAYH|平安银行", "000002|WKA|万科Ａ"}));
     EXPECT_EQ(window->CurItem, 2);
     EXPECT_EQ(mData::Rs->RecordCount(), 2);
+}
+
+// The shipped list holds 301 codes beginning with 6: all of them are listed.
+TEST_F(LookupTest, ShippedListListsEveryMatch) {
+    Frmmain& w = open();
+    useFile(qEnvironmentVariable("MARLQUIN_BUILD_DIR") + QStringLiteral("/Data.dat"));
+    w.Text1->setText(QStringLiteral("6"));
+    EXPECT_EQ(codes().size(), 301);
 }
 
 TEST_F(LookupTest, RowsWithEmptyFieldsAreListedEmpty) {
