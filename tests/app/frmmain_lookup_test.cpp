@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -227,7 +228,10 @@ TEST_F(LookupTest, BusyFileSaysSoAndListsAgainOnceFree) {
     {
         const WriteLock lock(dir.filePath(QStringLiteral("Data.dat")));
         ASSERT_TRUE(lock.held());
+        QElapsedTimer wait;
+        wait.start();
         w.Text1->setText(QStringLiteral("6"));
+        EXPECT_LT(wait.elapsed(), 10000) << "the window waits only briefly for the file";
         EXPECT_FALSE(w.ListView1->isHidden());
         EXPECT_TRUE(lines().isEmpty());
         EXPECT_EQ(boxes, QStringList{"数据文件正被其他程序使用,请稍后再试！|64|提示"});
