@@ -32,24 +32,43 @@ public:
     explicit Frmmain(QWidget* parent = nullptr);
 
     // The controls of the designer data.
+    // frame of the index pane, below the visible area
     platform::forms::controls::PictureBox* Picture1 = nullptr;
+    // frame of the main pane and its loading overlay
     platform::forms::controls::PictureBox* Picture2 = nullptr;
+    // white cover by the main pane, shown for category 0 only
     platform::forms::controls::PictureBox* Picture4 = nullptr;
+    // frame of the advertisement pane
     platform::forms::controls::PictureBox* Picture5 = nullptr;
+    // grey-framed panel behind the main pane
     platform::forms::controls::PictureBox* PictureBK = nullptr;
+    // loading overlay over the main pane
     platform::forms::controls::PictureBox* PicLoad = nullptr;
+    // code box
     platform::forms::controls::TextBox* Text1 = nullptr;
+    // match list under the code box
     platform::listview::ListView* ListView1 = nullptr;
+    // evaluate button "评测"
     QWidget* XPCommand1 = nullptr;
+    // title bar: minimise to the tray
     QWidget* Command1 = nullptr;
+    // title bar: middle button, no action
     QWidget* Command2 = nullptr;
+    // title bar: close, quits the program
     QWidget* Command3 = nullptr;
+    // home-page link "官网"
     QWidget* Label2 = nullptr;
+    // log-out link "注销"
     QWidget* Label7 = nullptr;
+    // index pane: the evaluation site's index page, out of sight
     platform::browser::BrowserPane* Web1 = nullptr;
+    // main pane: the evaluation pages
     platform::browser::BrowserPane* Web2 = nullptr;
+    // advertisement pane
     platform::browser::BrowserPane* Web3 = nullptr;
+    // each category's tab strip
     std::array<platform::tabstrip::TabStrip*, PageTable::kCategories> TabS1{};
+    // the category buttons
     std::array<QWidget*, PageTable::kCategories> FlatCmd1{};
 
     // The address of the main pane's current sub-page, and the last one
@@ -96,6 +115,8 @@ private:
     void ListMatches(const QString& t);
 
     void ShowCategory(int Index);
+    // Loads BaseURL, the current sub-page of category Index, into the main pane.
+    void LoadSubPage(int Index);
     // Shows the loading overlay over the main pane for a page about to load.
     void ShowPicLoad();
     void Web1_DownloadComplete();

@@ -21,6 +21,12 @@ const QString kPageEnd = QStringLiteral(".shtml");
 void Frmmain::TabS1_Click(int Index, int tab) {
     if (tab >= 0 && tab < PageTable::TabCount(Index)) BaseURL = PageTable::Address(Index, tab);
     CategoryURL[Index] = BaseURL;
+    LoadSubPage(Index);
+}
+
+// The stock pool's pages are whole pages; the others take the code box's
+// text, unchecked, as the code.
+void Frmmain::LoadSubPage(int Index) {
     ShowPicLoad();
     if (Index == PageTable::kWholePages) {
         Picture4->hide();
@@ -46,15 +52,8 @@ void Frmmain::FlatCmd1_Click(int Index) {
         return;
     }
     ShowCategory(Index);
-    ShowPicLoad();
     BaseURL = CategoryURL[Index];
-    if (Index == PageTable::kWholePages) {
-        Picture4->hide();
-        Web2->Navigate(CategoryURL[Index]);
-    } else {
-        Picture4->setVisible(Index == 0);
-        Web2->Navigate(CategoryURL[Index] + Text1->text() + kPageEnd);
-    }
+    LoadSubPage(Index);
 }
 
 void Frmmain::XPCommand1_Click() {

@@ -222,7 +222,10 @@ TEST_F(MainWindowTrayTest, AboutOpensTheHomePage) {
 TEST_F(MainWindowTrayTest, ExitUnloadsEverythingAndRemovesTheIcon) {
     LoadMain();
     onPopup = [](QMenu& menu) { item(menu, QStringLiteral("退出软件(&E)"))->trigger(); };
+    int leftAfterMain = -1;
+    QObject::connect(main, &Frmmain::unloaded, [&] { leftAfterMain = platform::forms::Count(); });
     EXPECT_EQ(Send(0x500, 0, 0x205), 0);
+    EXPECT_EQ(leftAfterMain, 0) << "the menu form, loaded last, goes first";
     EXPECT_EQ(platform::forms::Count(), 0);
     EXPECT_EQ(quits, 1);
     ASSERT_EQ(tray.calls.size(), 2u);

@@ -34,6 +34,10 @@ struct RectCase {
     int x, y, w, h;
 };
 
+void PrintTo(const RectCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class CaptureRectTest : public CaptureTest, public ::testing::WithParamInterface<RectCase> {};
 
 TEST_P(CaptureRectTest, PictureHoldsTheRectangleFromItsOrigin) {
@@ -60,6 +64,10 @@ struct PaletteCase {
     DisplayMode mode;
     bool palette;
 };
+
+void PrintTo(const PaletteCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CapturePaletteTest : public CaptureTest, public ::testing::WithParamInterface<PaletteCase> {};
 

@@ -26,6 +26,10 @@ struct CompleteRow {
     bool blanked;
 };
 
+void PrintTo(const CompleteRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DocumentCompleteTest : public MainWindowTest,
                              public ::testing::WithParamInterface<CompleteRow> {};
 

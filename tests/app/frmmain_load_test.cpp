@@ -30,6 +30,10 @@ struct LastIdRow {
     const char* shown;
 };
 
+void PrintTo(const LastIdRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LastIdTest : public MainWindowTest, public ::testing::WithParamInterface<LastIdRow> {};
 
 TEST_P(LastIdTest, OnlyASixCharacterNumberReachesTheCodeBox) {

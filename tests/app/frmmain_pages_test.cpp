@@ -38,6 +38,10 @@ struct TabRow {
     const char* path;
 };
 
+void PrintTo(const TabRow& c, std::ostream* os) {
+    *os << c.category << " tab " << c.tab;
+}
+
 const TabRow kTabs[] = {
     {0, 0, " 个股透析 ", "/new/ggpc/ggts/"},
     {1, 0, " 主力底牌 ", "/new/ggpc/zldp/"},
@@ -224,6 +228,10 @@ struct EvaluateRow {
     const char* text;
     bool accepted;
 };
+
+void PrintTo(const EvaluateRow& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EvaluateTest : public MainWindowTest, public ::testing::WithParamInterface<EvaluateRow> {};
 

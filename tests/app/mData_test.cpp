@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "app/Module/Module.h"
@@ -15,23 +14,10 @@
 #include "platform/basic/runtime_error.h"
 #include "platform/forms/form.h"
 #include "platform/forms/forms_collection.h"
+#include "support/make_database.h"
 #include "support/write_lock.h"
 
 namespace {
-
-// Runs statements on a new SQLite file.
-void makeDatabase(const QString& path, const QStringList& statements) {
-    const QString name = QStringLiteral("test-") + path;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            ASSERT_TRUE(query.exec(statement)) << qPrintable(statement);
-    }
-    QSqlDatabase::removeDatabase(name);
-}
 
 const QStringList kStockTable = {
     QStringLiteral("create table pList (pNumber text, pPY text, pName text)"),

@@ -262,6 +262,7 @@ TEST(ButtonState, HoverTimerRunsExactlyWhileHovering) {
 TEST(ButtonState, HoverEndsWithinTheTimerIntervalOfLeaving) {
     ProbeWindow w(kXPCommandEvents, vbPixels);
     w.RunHoverTimer();
+    EXPECT_EQ(w.probe().OverTimer.Interval(), 10);
     w.PointerOnProbe();
     Drive(w, move(5, 5));
     w.PointerOnWindow();

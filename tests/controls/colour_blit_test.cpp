@@ -19,6 +19,10 @@ struct TranslateCase {
     std::int32_t expected;
 };
 
+void PrintTo(const TranslateCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class TranslateColorTest : public ::testing::TestWithParam<TranslateCase> {};
 
 TEST_P(TranslateColorTest, RealColoursPassSystemColoursAreLookedUp) {
@@ -39,6 +43,10 @@ struct ShiftCase {
     const char* what;
     std::int32_t colour, amount, expected;
 };
+
+void PrintTo(const ShiftCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ShiftColorTest : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -98,6 +106,10 @@ struct LineCase {
     Rows expected;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class DrawLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(DrawLineTest, StopsBeforeTheEndPoint) {
@@ -129,6 +141,10 @@ struct RectCase {
     bool filled;
     Rows expected;
 };
+
+void PrintTo(const RectCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class DrawRectTest : public ::testing::TestWithParam<RectCase> {};
 
@@ -163,6 +179,10 @@ struct BlitCase {
     int left, top, right, bottom, x, y;
     Rows expected;
 };
+
+void PrintTo(const BlitCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class BlitTransparentTest : public ::testing::TestWithParam<BlitCase> {};
 

@@ -27,6 +27,10 @@ struct ChoiceRow {
     std::array<char, 4> chosen;
 };
 
+void PrintTo(const ChoiceRow& c, std::ostream* os) {
+    *os << "pressed " << c.pressed << " hover " << c.hover << " status " << c.status;
+}
+
 const ChoiceRow kChoices[] = {
     {true, false, false, {'-', '-', '1', '1'}}, {true, false, true, {'-', '-', '1', '1'}},
     {true, true, false, {'-', '-', '1', '1'}},  {true, true, true, {'-', '-', '1', '1'}},
@@ -63,6 +67,10 @@ struct ShownRow {
     bool pressed, hover, status;
     const char* withStrip;
 };
+
+void PrintTo(const ShownRow& c, std::ostream* os) {
+    *os << "pressed " << c.pressed << " hover " << c.hover << " status " << c.status;
+}
 
 const ShownRow kShown[] = {
     {true, false, false, "strip:62"},  {true, true, false, "strip:62"},
@@ -108,6 +116,10 @@ struct CutRow {
     const char* first[3];
     const char* last[3];
 };
+
+void PrintTo(const CutRow& c, std::ostream* os) {
+    *os << c.what;
+}
 
 const CutRow kCuts[] = {
     {"ThreeFrames",

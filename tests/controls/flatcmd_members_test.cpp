@@ -70,6 +70,10 @@ struct PictureRow {
     int ownWidth, ownHeight;
 };
 
+void PrintTo(const PictureRow& c, std::ostream* os) {
+    *os << c.what;
+}
+
 const PictureRow kPictures[] = {
     {"NoneAtOwnSize", 2, [] { return platform::raster::PicturePtr(); }, 32, 32, 32, 32},
     {"BitmapAtOwnSize", 2, [] { return Bitmap(48, 24); }, 48, 24, 48, 24},
@@ -156,6 +160,10 @@ struct RgbRow {
     std::int32_t colour;
     const char* text;
 };
+
+void PrintTo(const RgbRow& c, std::ostream* os) {
+    *os << c.what;
+}
 
 const RgbRow kRgbs[] = {
     {"Black", 0x000000, "000"},

@@ -94,6 +94,10 @@ struct SaveCase {
     QStringList keys;
 };
 
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 const SaveCase kSaves[] = {
     {"NewControl",
      true,

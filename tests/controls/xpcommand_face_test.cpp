@@ -57,6 +57,10 @@ struct GradientRowsCase {
     COLORREF base;
 };
 
+void PrintTo(const GradientRowsCase& c, std::ostream* os) {
+    *os << "face " << static_cast<int>(c.face) << " height " << c.height << " depth " << c.depth;
+}
+
 class GradientRows : public ::testing::TestWithParam<GradientRowsCase> {};
 
 // The middle column between the bevel rows shows the gradient alone: line i

@@ -13,6 +13,10 @@ struct GradientCase {
     std::vector<int> amounts;  // for lines 1, 2, ... (as many as listed)
 };
 
+void PrintTo(const GradientCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // Depth 25 is the normal face, 15 the pressed one, 50 the disabled one.
 const GradientCase kCases[] = {
     {"normal20", 25, 20, {-1,  -2,  -4,  -5,  -6,  -8,  -9,  -10, -11, -12,

@@ -59,22 +59,27 @@ TEST(PlacementLayout, ContentAreaLiesFourPixelsInside) {
 
 // Without a caption the picture is centred alone; "\ 2" truncates toward
 // zero, so a picture higher than the content starts less far up than a
-// floor would put it.
+// floor would put it. Blanks are a caption: the picture makes room for them.
 TEST(PlacementLayout, PictureAloneIsCentredInTheContent) {
     const struct {
+        const char* caption;
         int drawnW, drawnH;
         RECT picture;
-    } cases[] = {{16, 16, {29, 4, 45, 20}}, {40, 30, {17, -3, 57, 27}}, {67, 15, {4, 4, 71, 19}}};
+    } cases[] = {{"", 16, 16, {29, 4, 45, 20}},
+                 {"", 40, 30, {17, -3, 57, 27}},
+                 {"", 67, 15, {4, 4, 71, 19}},
+                 {"  ", 16, 16, {22, 4, 38, 20}}};
     const platform::raster::PicturePtr picture = Bitmap({"rr", "rr"});
     for (const auto& c : cases) {
         ImageSurface surface(75, 23, kGrey);
         Placement placement;
         placement.g_CaptionRect = RECT{1, 2, 3, 4};
         PlacementInputs in = WithPicture(picture, c.drawnW, c.drawnH);
-        in.Caption.clear();
+        in.Caption = QString::fromUtf8(c.caption);
         placement.CalcLayout(in, surface);
         EXPECT_EQ(placement.g_PictureRect, c.picture) << Show(placement.g_PictureRect);
-        EXPECT_EQ(placement.g_CaptionRect, (RECT{1, 2, 3, 4})) << "caption left alone";
+        EXPECT_EQ(placement.g_CaptionRect == (RECT{1, 2, 3, 4}), in.Caption.isEmpty())
+            << "only a caption is placed";
     }
 }
 
@@ -211,24 +216,28 @@ TEST(PlacementCaption, DisabledCaptionIsAHighlightCopyUnderAShadowCopy) {
 // --- pressed offsets ---------------------------------------------------------
 
 TEST(PlacementPressed, CaptionAndPictureMoveOnePixelRightAndDown) {
-    PlacementInputs in = WithPicture(Bitmap({"rb", "br"}), 2, 2);
-    in.Caption = QStringLiteral("评测  ");
-    in.MaskColor = platform::raster::RGB(0, 255, 0);
-    ImageSurface released(60, 26, kGrey);
-    Placement a;
-    a.CalcLayout(in, released);
-    a.DrawPicture(in, released);
-    a.DrawCaption(in, released);
-
-    in.g_Pressed = true;
-    ImageSurface pressed(60, 26, kGrey);
-    Placement b;
-    b.CalcLayout(in, pressed);
-    b.DrawPicture(in, pressed);
-    b.DrawCaption(in, pressed);
-    EXPECT_EQ(b.g_PictureRect, a.g_PictureRect) << "the layout keeps the unshifted places";
-    EXPECT_EQ(b.g_CaptionRect, a.g_CaptionRect);
-    EXPECT_EQ(pressed.Image().copy(1, 1, 59, 25), released.Image().copy(0, 0, 59, 25));
+    for (const bool enabled : {true, false}) {
+        PlacementInputs in = WithPicture(Bitmap({"rb", "br"}), 2, 2);
+        in.Caption = QStringLiteral("评测  ");
+        in.MaskColor = platform::raster::RGB(0, 255, 0);
+        in.Enabled = enabled;
+        const auto paint = [&in](Placement& placement, ImageSurface& surface) {
+            placement.CalcLayout(in, surface);
+            placement.DrawPicture(in, surface);
+            placement.DrawCaption(in, surface);
+        };
+        ImageSurface released(60, 26, kGrey);
+        Placement a;
+        paint(a, released);
+        in.g_Pressed = true;
+        ImageSurface pressed(60, 26, kGrey);
+        Placement b;
+        paint(b, pressed);
+        EXPECT_EQ(b.g_PictureRect, a.g_PictureRect) << "the layout keeps the unshifted places";
+        EXPECT_EQ(b.g_CaptionRect, a.g_CaptionRect);
+        EXPECT_EQ(pressed.Image().copy(1, 1, 59, 25), released.Image().copy(0, 0, 59, 25))
+            << (enabled ? "enabled" : "disabled");
+    }
 }
 
 // --- pictures ----------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "platform/basic/runtime_error.h"
@@ -15,6 +16,10 @@ struct PathRow {
     const char* connection;
     const char* path;
 };
+
+void PrintTo(const PathRow& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DatabasePathTest : public ::testing::TestWithParam<PathRow> {};
 
@@ -51,10 +56,13 @@ TEST(ConnectionOpen, BusyFileSaysSoAfterAShortWait) {
     ASSERT_TRUE(lock.held());
     platform::data::Connection connection;
     connection.ConnectionString = QStringLiteral("DBQ=") + data + u';';
+    QElapsedTimer wait;
+    wait.start();
     try {
         connection.Open();
         FAIL() << "a locked file opened";
     } catch (const platform::basic::RuntimeError& error) {
+        EXPECT_LT(wait.elapsed(), 10000) << "the wait is bounded";
         EXPECT_EQ(error.number(), platform::data::kDatabaseBusy);
         EXPECT_TRUE(error.description().contains(QStringLiteral("正被其他程序使用")))
             << qPrintable(error.description());

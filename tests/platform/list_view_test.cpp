@@ -44,6 +44,10 @@ struct ColumnRow {
     int pixels;
 };
 
+void PrintTo(const ColumnRow& c, std::ostream* os) {
+    *os << c.twips << " twips";
+}
+
 class ListViewColumnTest : public ::testing::TestWithParam<ColumnRow> {};
 
 TEST_P(ListViewColumnTest, ColumnWidthIsTheNearestWholePixel) {
@@ -124,6 +128,10 @@ struct TextRow {
     const char* latin1;  // the text for Form::Latin1, else nullptr
     const char* text;    // the text as it must read back (UTF-8)
 };
+
+void PrintTo(const TextRow& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ListViewTextTest : public ::testing::TestWithParam<TextRow> {};
 
@@ -211,6 +219,10 @@ struct SelectionRow {
     int index;
     const char* text;
 };
+
+void PrintTo(const SelectionRow& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ListViewSelectionTest : public ::testing::TestWithParam<SelectionRow> {};
 

@@ -34,6 +34,10 @@ struct PlanRow {
     bool seeks;
 };
 
+void PrintTo(const PlanRow& c, std::ostream* os) {
+    *os << c.field << " like " << c.pattern;
+}
+
 class MakedataIndexTest : public ::testing::TestWithParam<PlanRow> {};
 
 TEST_P(MakedataIndexTest, StartOfAFieldIsFoundThroughItsIndex) {

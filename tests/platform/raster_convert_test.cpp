@@ -18,6 +18,10 @@ struct ToMonoCase {
     Rows expected;
 };
 
+void PrintTo(const ToMonoCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class ColourToMonoTest : public ::testing::TestWithParam<ToMonoCase> {};
 
 TEST_P(ColourToMonoTest, BackgroundColourBecomesWhite) {
@@ -44,6 +48,10 @@ struct ToColourCase {
     COLORREF background, text;
     Rows expected;
 };
+
+void PrintTo(const ToColourCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class MonoToColourTest : public ::testing::TestWithParam<ToColourCase> {};
 
@@ -89,6 +97,10 @@ struct CompatibleCase {
     int kind;  // 0 display, 1 fresh memory context, 2 colour memory, 3 mono memory, 4 surface
     bool mono;
 };
+
+void PrintTo(const CompatibleCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CompatibleBitmapTest : public ::testing::TestWithParam<CompatibleCase> {};
 

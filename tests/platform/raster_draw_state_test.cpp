@@ -17,6 +17,10 @@ struct BitmapCase {
     Rows expected;
 };
 
+void PrintTo(const BitmapCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class DrawStateBitmapTest : public ::testing::TestWithParam<BitmapCase> {};
 
 // The bitmap {"#..", ".r."} on a green 5 x 4 canvas. Disabled: its non-white

@@ -17,6 +17,10 @@ struct RectCase {
     Rows expected;
 };
 
+void PrintTo(const RectCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class RectTest : public ::testing::TestWithParam<RectCase> {};
 
 TEST_P(RectTest, RightAndBottomAreExclusive) {
@@ -53,6 +57,10 @@ struct LineCase {
     POINT from, to;
     Rows expected;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class LineTest : public ::testing::TestWithParam<LineCase> {};
 
@@ -93,6 +101,10 @@ struct PixelCase {
     int x, y;
     COLORREF expected;
 };
+
+void PrintTo(const PixelCase& c, std::ostream* os) {
+    *os << c.x << "," << c.y;
+}
 
 class GetPixelTest : public ::testing::TestWithParam<PixelCase> {};
 

@@ -23,6 +23,10 @@ struct CapsCase {
     int bits, rasterCapsPalette, sizePalette, systemEntries;
 };
 
+void PrintTo(const CapsCase& c, std::ostream* os) {
+    *os << c.bits << " bits";
+}
+
 class DeviceCapsTest : public PaletteTest, public ::testing::WithParamInterface<CapsCase> {};
 
 TEST_P(DeviceCapsTest, ReportTheDisplayMode) {
@@ -61,6 +65,10 @@ struct RecordCase {
     std::size_t held;
     bool valid;
 };
+
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CreatePaletteTest : public PaletteTest, public ::testing::WithParamInterface<RecordCase> {};
 

@@ -12,6 +12,10 @@ struct HimetricCase {
     int pixels, himetric;
 };
 
+void PrintTo(const HimetricCase& c, std::ostream* os) {
+    *os << c.pixels << " pixels";
+}
+
 class HimetricTest : public ::testing::TestWithParam<HimetricCase> {};
 
 TEST_P(HimetricTest, PixelsAtNinetySixDotsPerInch) {
@@ -78,6 +82,10 @@ struct DescriptionCase {
     std::uint32_t size, type;
     bool knownBitmap, created;
 };
+
+void PrintTo(const DescriptionCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class CreatePictureTest : public ::testing::TestWithParam<DescriptionCase> {};
 

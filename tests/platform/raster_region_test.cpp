@@ -26,6 +26,10 @@ struct CombineCase {
     std::vector<std::string> expected;
 };
 
+void PrintTo(const CombineCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class CombineTest : public ::testing::TestWithParam<CombineCase> {};
 
 // a covers columns 0..2, b columns 2..3, both rows 0..1.

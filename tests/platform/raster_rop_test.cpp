@@ -18,6 +18,10 @@ struct RopCase {
     std::function<std::uint32_t(std::uint32_t p, std::uint32_t s, std::uint32_t d)> expression;
 };
 
+void PrintTo(const RopCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const RopCase kRops[] = {
     {"SRCCOPY", SRCCOPY, [](auto, auto s, auto) { return s; }},
     {"NOTSRCCOPY", NOTSRCCOPY, [](auto, auto s, auto) { return ~s; }},
@@ -95,6 +99,10 @@ struct ClipCase {
     testing::Rows expected;
 };
 
+void PrintTo(const ClipCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class BlitClipTest : public ::testing::TestWithParam<ClipCase> {};
 
 TEST_P(BlitClipTest, CopiesOnlyWhereBothBitmapsReach) {
@@ -122,6 +130,10 @@ struct StretchCase {
     int w, h;
     testing::Rows expected;
 };
+
+void PrintTo(const StretchCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class StretchTest : public ::testing::TestWithParam<StretchCase> {};
 

@@ -10,6 +10,10 @@ struct SysColourCase {
     COLORREF colour;
 };
 
+void PrintTo(const SysColourCase& c, std::ostream* os) {
+    *os << "colour " << c.index;
+}
+
 class SysColourTest : public ::testing::TestWithParam<SysColourCase> {};
 
 TEST_P(SysColourTest, DefaultXpScheme) {
@@ -43,6 +47,10 @@ struct OleCase {
     OLE_COLOR value;
     COLORREF colour;
 };
+
+void PrintTo(const OleCase& c, std::ostream* os) {
+    *os << std::hex << c.value << std::dec;
+}
 
 class ResolveOleColorTest : public ::testing::TestWithParam<OleCase> {};
 

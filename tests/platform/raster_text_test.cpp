@@ -51,6 +51,10 @@ struct CountCase {
     QString sameAs;
 };
 
+void PrintTo(const CountCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class CaptionCountTest : public DrawTextTest, public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(CaptionCountTest, MeasuresWhatTheCountLeaves) {
@@ -112,6 +116,10 @@ struct WrapCase {
     int lines;
     bool widerThanTheArea;
 };
+
+void PrintTo(const WrapCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class WordBreakTest : public DrawTextTest, public ::testing::WithParamInterface<WrapCase> {};
 
@@ -175,6 +183,10 @@ struct PlaceCase {
     bool verticallyCentred;
 };
 
+void PrintTo(const PlaceCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class PlacementTest : public DrawTextTest, public ::testing::WithParamInterface<PlaceCase> {};
 
 TEST_P(PlacementTest, PlacesTheLine) {
@@ -223,6 +235,10 @@ struct PrefixCase {
     unsigned format;
     QString sameAs;  // measured without prefixes
 };
+
+void PrintTo(const PrefixCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class PrefixTest : public DrawTextTest, public ::testing::WithParamInterface<PrefixCase> {};
 

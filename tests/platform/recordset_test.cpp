@@ -164,6 +164,10 @@ struct FailureRow {
     long number;
 };
 
+void PrintTo(const FailureRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RecordsetFailureTest : public RecordsetOnDataFile,
                              public ::testing::WithParamInterface<FailureRow> {};
 

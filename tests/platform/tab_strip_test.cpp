@@ -42,6 +42,10 @@ struct BagRow {
     QStringList captions;
 };
 
+void PrintTo(const BagRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TabStripBagTest : public ::testing::TestWithParam<BagRow> {};
 
 TEST_P(TabStripBagTest, CountAndCaptionsComeFromTheBag) {
