@@ -9,7 +9,7 @@ packages=(
     libqt6webenginecore6-bin libgl1-mesa-dev libxcb1-dev libxcb-xfixes0-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev libcpp-httplib-dev
     fonts-arphic-uming
-    xvfb xauth openbox trayer xdotool x11-utils imagemagick x11vnc
+    xvfb xauth openbox trayer xdotool x11-utils imagemagick x11vnc dbus-daemon
 )
 
 missing=()

@@ -15,6 +15,7 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
 #include "platform/shell/open_url.h"
+#include "platform/shell/tray.h"
 #include "platform/tabstrip/tab_strip.h"
 #include "platform/windows/registered_messages.h"
 #include "platform/windows/window_handles.h"
@@ -133,7 +134,9 @@ void Frmmain::Label7_Click() {
 
 void Frmmain::Command1_Click() {
     setWindowState(windowState() | Qt::WindowMinimized);
-    hide();
+    // Without a tray host no icon could bring the window back: it stays on
+    // the taskbar, minimised.
+    if (platform::shell::TrayHostPresent()) hide();
 }
 
 void Frmmain::Command3_Click() {

@@ -6,6 +6,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/modal_block.h"
+#include "platform/forms/modal_owner.h"
 
 namespace platform::forms {
 namespace {
@@ -32,6 +33,7 @@ void runModalLoop(Form& form) {
     QObject::connect(&form, &Form::unloaded, &loop, &QEventLoop::quit);
     // Not Qt's application modality: that would block the tray icons too.
     const ModalBlock block(form);
+    TieToOwner(form);
     form.show();
     loop.exec();
 }

@@ -26,11 +26,19 @@ TrayShell& desktopTray() {
     return *shell;
 }
 
+TrayShell& shellInPlace() {
+    TrayShell* shell = replacement();
+    return shell != nullptr ? *shell : desktopTray();
+}
+
 }  // namespace
 
 bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconDataA& data) {
-    TrayShell* shell = replacement();
-    return (shell != nullptr ? *shell : desktopTray()).NotifyIcon(message, data);
+    return shellInPlace().NotifyIcon(message, data);
+}
+
+bool TrayHostPresent() {
+    return shellInPlace().HostPresent();
 }
 
 TrayShell* SetTrayShell(TrayShell* shell) {

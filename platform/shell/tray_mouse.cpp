@@ -9,7 +9,10 @@ using namespace platform::windows;
 QList<std::int32_t> TrayMouseMessages(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Trigger:
-            return {WM_LBUTTONDOWN, WM_LBUTTONUP};
+            // Such a host's activation of the icon is its one way to open the
+            // program, and no double-click follows it: it stands for the
+            // double-click with which a tray icon's window is brought back.
+            return {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
         case QSystemTrayIcon::DoubleClick:
             return {WM_LBUTTONDBLCLK, WM_LBUTTONUP};
         case QSystemTrayIcon::Context:

@@ -9,7 +9,8 @@ namespace platform::shell {
 
 // The mouse messages that one activation of a tray icon stands for, in the
 // order they reach the icon's window. For tray hosts that report whole clicks
-// only, not the buttons going down and up.
+// only, not the buttons going down and up (StatusNotifierItem hosts: an
+// activation, a context-menu request).
 QList<std::int32_t> TrayMouseMessages(QSystemTrayIcon::ActivationReason reason);
 
 // The mouse message for one button event on a tray icon's own window (press,

@@ -56,6 +56,13 @@ bool QtTrayShell::NotifyIcon(std::uint32_t message, const NotifyIconDataA& data)
     }
 }
 
+// Qt counts the hosts it can dock its icons in: an X tray, and a
+// StatusNotifierItem watcher on the session bus if one was there when Qt
+// first looked (it then uses that kind for good).
+bool QtTrayShell::HostPresent() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void QtTrayShell::HostChanged(bool present) {
     if (present == hostSeen_) return;
     hostSeen_ = present;
@@ -93,7 +100,7 @@ void QtTrayShell::iconButton(const QMouseEvent& event) {
 
 void QtTrayShell::activated(Key key, QSystemTrayIcon::ActivationReason reason) {
     if (pressMessage_ == 0) {
-        // A host that reports whole clicks: both messages at once.
+        // A host that reports whole clicks: the click's messages all at once.
         deliverLater(key, TrayMouseMessages(reason));
         return;
     }

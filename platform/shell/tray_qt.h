@@ -28,6 +28,7 @@ public:
                          bool hostPresent = QSystemTrayIcon::isSystemTrayAvailable());
 
     bool NotifyIcon(std::uint32_t message, const NotifyIconDataA& data) override;
+    bool HostPresent() override;
 
     // The tray host came or went; the host watch reports it.
     void HostChanged(bool present);

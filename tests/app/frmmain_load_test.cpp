@@ -11,6 +11,7 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
 #include "platform/tabstrip/tab_strip.h"
+#include "tray_fixture.h"
 
 namespace {
 
@@ -127,12 +128,19 @@ TEST_F(MainWindowTest, LogOutShowsTheLoginWindowWithoutAutomaticLogin) {
     EXPECT_FALSE(login->Timer1->isActive());
 }
 
-TEST_F(MainWindowTest, MinimiseHidesTheWindowButKeepsItLoaded) {
+TEST_F(MainWindowTest, MinimiseHidesTheWindowOnlyWithATrayHostAndKeepsItLoaded) {
     Frmmain& w = open();
-    press(w.Command1);
-    EXPECT_TRUE(w.isHidden());
-    EXPECT_TRUE(w.windowState() & Qt::WindowMinimized);
-    EXPECT_FALSE(w.IsUnloaded());
+    for (const bool host : {true, false}) {
+        RecordingTray tray;
+        tray.hostPresent = host;
+        platform::shell::TrayShell* before = platform::shell::SetTrayShell(&tray);
+        press(w.Command1);
+        platform::shell::SetTrayShell(before);
+        EXPECT_EQ(w.isHidden(), host) << "tray host: " << host;
+        EXPECT_TRUE(w.windowState() & Qt::WindowMinimized);
+        EXPECT_FALSE(w.IsUnloaded());
+        w.showNormal();
+    }
 }
 
 TEST_F(MainWindowTest, CloseUnloadsEveryForm) {

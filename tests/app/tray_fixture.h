@@ -22,7 +22,9 @@ public:
         platform::shell::NotifyIconDataA data;
     };
     bool NotifyIcon(std::uint32_t message, const platform::shell::NotifyIconDataA& data) override;
+    bool HostPresent() override { return hostPresent; }
     std::vector<Call> calls;
+    bool hostPresent = true;
 };
 
 // A main window loaded with the tray, the popup menu, the browser and the

@@ -108,8 +108,12 @@ QString Program::ServersError() const {
     return servers_ ? servers_->Error() : QString();
 }
 
+void Program::SetEnvironment(const QString& name, const QString& value) {
+    environment_.insert(name, value);
+}
+
 bool Program::Start() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = environment_;
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"),
                        kMessageMark + QStringLiteral(" %{type} %{category}: %{message}"));

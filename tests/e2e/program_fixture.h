@@ -43,6 +43,8 @@ public:
     // Starts the stand-in servers and points the program at them; without
     // them the program's pages and login go to hosts that do not exist.
     bool StartServers();
+    // Sets a variable of the program's environment for its start.
+    void SetEnvironment(const QString& name, const QString& value);
     // Why the servers did not start.
     QString ServersError() const;
     // Starts the program on the display. Qt's messages reach its stderr in a
@@ -70,6 +72,7 @@ private:
     QTemporaryDir folder_;
     QTemporaryDir runtimeDir_;
     std::unique_ptr<Standin> servers_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
     QProcess process_;
     QByteArray errors_;
 };
@@ -81,6 +84,7 @@ inline const QString kMainTitle = QStringLiteral("Marlquin2011");
 inline constexpr QPoint kLoginClose(357, 9);
 inline constexpr QPoint kLoginGuest(212, 156);
 inline constexpr QPoint kMainClose(772, 9);
+inline constexpr QPoint kMainMinimise(713, 9);
 inline constexpr QPoint kMainLogOut(740, 44);
 inline constexpr QPoint kMainFundFlows(168, 45);
 inline constexpr QPoint kMainCodeBox(500, 44);

@@ -9,7 +9,7 @@ using namespace e2e;
 
 // The members-only prompt is the one window with a frame of the window
 // manager's; it is the frame that is centred, not the client area in it.
-TEST(ProgramPrompt, OpensWithItsFrameCentredOnTheScreen) {
+TEST(ProgramPrompt, OpensWithItsFrameCentredOnTheScreenAndStaysWithTheMainWindow) {
     Program program;
     ASSERT_TRUE(program.StartServers()) << qPrintable(program.ServersError());
     ASSERT_TRUE(program.Start());
@@ -33,6 +33,23 @@ TEST(ProgramPrompt, OpensWithItsFrameCentredOnTheScreen) {
         3000))
         << "frame at " << frame.x() << "," << frame.y() << " size " << frame.width() << "x"
         << frame.height() << " on a screen of " << screen.width() << "x" << screen.height();
+
+    // A dialog of the main window: the window manager keeps the two together.
+    EXPECT_TRUE(WindowTypes(prompt).contains("_NET_WM_WINDOW_TYPE_DIALOG"));
+    const QString transientFor =
+        desktop::Run("xprop", {"-id", QString::number(prompt), "WM_TRANSIENT_FOR"});
+    EXPECT_TRUE(transientFor.trimmed().endsWith(QStringLiteral(" 0x") + QString::number(main, 16)))
+        << qPrintable(transientFor);
+    // The window manager may refuse to iconify the prompt; if it does not, the
+    // main window must go with it (openbox iconifies the whole family).
+    desktop::Run("xdotool", {"windowminimize", QString::number(prompt)});
+    if (desktop::WaitUntil([&] { return !desktop::IsViewable(prompt); }, 3000)) {
+        EXPECT_TRUE(desktop::WaitUntil([&] { return !desktop::IsViewable(main); }))
+            << "the prompt was iconified without the main window it blocks";
+        desktop::Run("xdotool", {"windowactivate", QString::number(main)});
+        ASSERT_TRUE(desktop::WaitUntil(
+            [&] { return desktop::IsViewable(main) && desktop::IsViewable(prompt); }));
+    }
 
     PressKey(prompt, QStringLiteral("Escape"));
     ASSERT_TRUE(

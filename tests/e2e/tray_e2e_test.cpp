@@ -95,6 +95,8 @@ TEST(TrayOnTheDesktop, IconRestoresTheWindowSurvivesTheHostAndItsMenuEndsTheProg
     host.Stop();
     ASSERT_TRUE(WaitUntil([] { return trayIcons().isEmpty(); }))
         << "the icon outlived its tray host";
+    window.Command1_Click();
+    EXPECT_TRUE(window.isVisible() && window.isMinimized()) << "hidden with no tray host";
     ASSERT_TRUE(host.Start());
     EXPECT_TRUE(WaitUntil([] { return trayIcons().size() == 1 && iconDocked(); }))
         << "the icon did not come back with the tray host";

@@ -99,6 +99,13 @@ TEST_F(ModalShowTest, PressOnAnotherFormBringsTheModalOneBack) {
     });
 }
 
+TEST_F(ModalShowTest, ModalFormIsADialogOfTheFormItIsShownOver) {
+    whilePromptIsUp([this] {
+        EXPECT_EQ(prompt->windowType(), Qt::Dialog);
+        EXPECT_EQ(prompt->windowHandle()->transientParent(), owner->windowHandle());
+    });
+}
+
 TEST_F(ModalShowTest, CloseBoxOfAnotherFormDoesNothing) {
     whilePromptIsUp([this] { owner->windowHandle()->close(); });
     EXPECT_FALSE(owner->IsUnloaded());

@@ -40,13 +40,13 @@ TEST(FixedString, TakesTheAnsiBytesCutOrPaddedWithBlanks) {
     }
 }
 
-TEST(TrayMouseMessages, EachActivationIsAFullClick) {
+TEST(TrayMouseMessages, ActivationIsADoubleClickAndEachOtherReasonAClick) {
     struct Case {
         QSystemTrayIcon::ActivationReason reason;
         QList<std::int32_t> messages;
     };
     const Case cases[] = {
-        {QSystemTrayIcon::Trigger, {0x201, 0x202}},
+        {QSystemTrayIcon::Trigger, {0x201, 0x202, 0x203, 0x202}},
         {QSystemTrayIcon::DoubleClick, {0x203, 0x202}},
         {QSystemTrayIcon::Context, {0x204, 0x205}},
         {QSystemTrayIcon::MiddleClick, {0x207, 0x208}},
@@ -183,7 +183,10 @@ TEST_F(QtTrayTest, ActivationsReachTheWindowAsItsCallbackMessage) {
          0,
          {{0, 0x500, 0, 0x203}, {0, 0x500, 0, 0x202}}},
         {QSystemTrayIcon::Context, NIF_MESSAGE, 0, {{0, 0x500, 0, 0x204}, {0, 0x500, 0, 0x205}}},
-        {QSystemTrayIcon::Trigger, NIF_MESSAGE, 3, {{0, 0x500, 3, 0x201}, {0, 0x500, 3, 0x202}}},
+        {QSystemTrayIcon::Trigger,
+         NIF_MESSAGE,
+         3,
+         {{0, 0x500, 3, 0x201}, {0, 0x500, 3, 0x202}, {0, 0x500, 3, 0x203}, {0, 0x500, 3, 0x202}}},
         {QSystemTrayIcon::MiddleClick,
          NIF_MESSAGE,
          0,
@@ -329,6 +332,7 @@ public:
         tips.push_back(QByteArray(data.szTip, 4));
         return message != NIM_DELETE;
     }
+    bool HostPresent() override { return false; }
     std::vector<std::uint32_t> messages;
     std::vector<QByteArray> tips;
 };
@@ -340,6 +344,7 @@ TEST(ShellNotifyIcon, GoesToTheShellInPlace) {
     AssignFixedString(data.szTip, "tips");
     EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, data));
     EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, data));
+    EXPECT_FALSE(TrayHostPresent());
     EXPECT_EQ(SetTrayShell(before), &tray);
     EXPECT_EQ(tray.messages, (std::vector<std::uint32_t>{NIM_ADD, NIM_DELETE}));
     EXPECT_EQ(tray.tips, (std::vector<QByteArray>{"tips", "tips"}));
