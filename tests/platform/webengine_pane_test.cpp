@@ -266,13 +266,28 @@ window.addEventListener('beforeunload', function (e) { e.preventDefault(); e.ret
     EXPECT_EQ(pane.LocationURL(), server.base() + "/page.html");
 }
 
-TEST_F(WebEnginePaneTest, DocumentThatIsNotHtmlLeavesNoDocument) {
-    server.page("/picture.svg",
-                R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"></svg>)", 0,
-                "image/svg+xml");
-    ASSERT_TRUE(load(server.base() + "/picture.svg"));
-    EXPECT_EQ(pane.Document(), nullptr);
-    EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+// Every kind of page completes; only an HTML page, also one served as XHTML,
+// is a document.
+TEST_F(WebEnginePaneTest, EveryPageCompletesAndOnlyHtmlIsADocument) {
+    const struct {
+        const char* type;
+        const char* body;
+        bool document;
+    } kinds[] = {
+        {"image/svg+xml", R"(<svg xmlns="http://www.w3.org/2000/svg"/>)", false},
+        {"text/xml", "<quote><code>000001</code></quote>", false},
+        {"application/xhtml+xml",
+         R"(<html xmlns="http://www.w3.org/1999/xhtml"><body><p id="YourId"/></body></html>)",
+         true},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.type);
+        server.page(QStringLiteral("/") + kind.type, kind.body, 0, kind.type);
+        ASSERT_TRUE(load(server.base() + "/" + kind.type));
+        EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+        auto* body = pane.Document() ? pane.Document()->body() : nullptr;
+        EXPECT_EQ(body && body->all().item("YourId"), kind.document);
+    }
 }
 
 TEST(WebEnginePane, PaneDestroyedWhileReadingItsPageRaisesNothing) {
