@@ -16,16 +16,6 @@ using desktop::WaitUntil;
 // failure noted) when the program did not follow.
 using Steps = bool (*)(Program&);
 
-WId enterAsGuest(Program& program) {
-    const WId login = program.WaitForWindow(kLoginTitle);
-    EXPECT_NE(login, 0u) << "no login window";
-    if (login == 0) return 0;
-    ClickIn(login, kLoginGuest);
-    const WId main = program.WaitForWindow(kMainTitle);
-    EXPECT_NE(main, 0u) << "the guest entry did not open the main window";
-    return main;
-}
-
 bool closeLogin(Program& program) {
     const WId login = program.WaitForWindow(kLoginTitle);
     EXPECT_NE(login, 0u) << "no login window";
@@ -35,14 +25,14 @@ bool closeLogin(Program& program) {
 }
 
 bool closeMain(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0) return false;
     ClickIn(main, kMainClose);
     return true;
 }
 
 bool logOutThenCloseLogin(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0) return false;
     ClickIn(main, kMainLogOut);
     EXPECT_TRUE(WaitUntil([&] { return program.Windows(kMainTitle).isEmpty(); }))
@@ -75,7 +65,7 @@ QRect shownMenu(Program& program, const QList<WId>& before) {
 }
 
 bool exitFromTrayMenu(Program& program) {
-    if (enterAsGuest(program) == 0) return false;
+    if (EnterAsGuest(program) == 0) return false;
     const WId icon = dockedIcon(program);
     EXPECT_NE(icon, 0u) << "no icon in the tray";
     if (icon == 0) return false;

@@ -44,6 +44,8 @@ public:
     bool StartServers();
     // Why the servers did not start.
     QString ServersError() const;
+    // The servers that StartServers started.
+    const Standin& Servers() const { return *servers_; }
     // Starts the program on the display. Qt's messages reach its stderr in a
     // form that QtWarnings() recognises.
     bool Start();
@@ -83,6 +85,9 @@ inline constexpr QPoint kMainClose(772, 9);
 inline constexpr QPoint kMainLogOut(740, 44);
 inline constexpr QPoint kMainFundFlows(168, 45);
 
+// Enters the started program as a guest: the main window, or 0 (with a
+// failure noted) when it did not open.
+WId EnterAsGuest(Program& program);
 // Clicks a point of the window's client area.
 void ClickIn(WId window, const QPoint& at, int button = 1);
 // Gives the window the focus and presses a key (an xdotool key name).

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWebEngineView>
+#include <csignal>
 #include <ostream>
 
 #include "page_server_fixture.h"
@@ -309,6 +311,43 @@ TEST(WebEnginePane, PaneDestroyedWhileReadingItsPageRaisesNothing) {
         ASSERT_TRUE(WaitUntil([&] { return gone; }));
         EXPECT_EQ(events, 0);
     }
+}
+
+// Kills the pane's renderer process as the system would, once there is one
+// other than `dead`; the pid killed, 0 when none came up.
+qint64 killRenderer(QWebEnginePage* page, qint64 dead = 0) {
+    qint64 pid = 0;
+    WaitUntil([&] {
+        pid = page->renderProcessPid();
+        return pid != 0 && pid != dead;
+    });
+    if (pid == 0 || pid == dead) return 0;
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    return pid;
+}
+
+TEST_F(WebEnginePaneTest, EndedRendererReloadsThePageOncePerEndButNeverAtOnceTwice) {
+    server.page("/slow.html", kPage, 2000);
+    const QString url = server.base() + "/slow.html";
+    auto served = [&](int times) {
+        return WaitUntil([&] { return server.requests.count("/slow.html") == times; });
+    };
+    pane.Navigate(url);
+    ASSERT_TRUE(served(1));
+    const qint64 first = killRenderer(page());
+    ASSERT_NE(first, 0);
+    ASSERT_TRUE(served(2));
+    // Ended again while its reload is still loading: the next reload waits.
+    ASSERT_NE(killRenderer(page(), first), 0);
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    ASSERT_TRUE(served(3));
+    EXPECT_GE(sinceEnd.elapsed(), 900);  // a second, less the timer's leeway
+    events.clear();
+    ASSERT_TRUE(WaitUntil([&] { return events.size() >= 2; }));
+    EXPECT_EQ(events, (QStringList{"download", "complete " + url}));
+    EXPECT_NE(pane.Document(), nullptr);
+    EXPECT_EQ(server.requests.count("/slow.html"), 3);
 }
 
 TEST_F(WebEnginePaneTest, FailedPageStillCompletes) {
