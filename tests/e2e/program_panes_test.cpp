@@ -54,6 +54,7 @@ TEST(ProgramPanes, KilledRendererLeavesNoPaneBlank) {
     ASSERT_TRUE(WaitUntil([&] { return !(renderers = renderersOf(program.Pid())).isEmpty(); }));
     for (const qint64 renderer : renderers) ::kill(static_cast<pid_t>(renderer), SIGKILL);
     EXPECT_TRUE(WaitUntil([&] { return servedEach(program.Servers(), panes, 2); }, 30000));
+    EXPECT_FALSE(servedEach(program.Servers(), {"/favicon.ico"}, 1));
 
     ClickIn(main, kMainClose);
     const Ending ending = program.WaitForEnd();
