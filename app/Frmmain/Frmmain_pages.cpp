@@ -92,11 +92,16 @@ void Frmmain::Web3_DownloadComplete() {
 }
 
 void Frmmain::Web2_DocumentComplete() {
-    platform::browser::HtmlDocument* document = Web2->Document();
-    if (document == nullptr) return;
     const QString location = Web2->LocationURL();
     if (location == QLatin1String("about:blank")) return;
     if (Web2->ReadyState() != platform::browser::kComplete) return;
+    // A page that is no HTML document (a picture, an XML file) has nothing to
+    // blank, but it is complete all the same.
+    platform::browser::HtmlDocument* document = Web2->Document();
+    if (document == nullptr) {
+        PicLoad->hide();
+        return;
+    }
     if (Module::Contains(location, platform::config::IndexHost() + QLatin1Char('/')))
         BlankIndexPage(*document);
     // The page takes the blanking asynchronously; the overlay goes only once

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 namespace platform::browser {
 
@@ -22,6 +23,10 @@ QWebEngineProfile* SharedProfile() {
         auto* created = new QWebEngineProfile(qApp);
         created->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
         created->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        // The panes show no icons, so none is fetched: no page's icon and no
+        // host's "/favicon.ico".
+        created->settings()->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        created->settings()->setAttribute(QWebEngineSettings::TouchIconsEnabled, false);
         return created;
     }();
     return profile;

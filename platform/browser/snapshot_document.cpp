@@ -18,7 +18,8 @@ constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
 
 const char* const kSnapshot = R"JS(
 (function () {
-    if (!(document instanceof HTMLDocument)) return null;
+    // An HTML page, also one served as XHTML; no picture, no other XML.
+    if (!(document.documentElement instanceof HTMLHtmlElement)) return null;
     var all = Array.prototype.slice.call(document.all);
     window.marlquinElements = all;
     var position = new Map();

@@ -56,7 +56,8 @@ TEST_P(DocumentCompleteTest, OverlayAndBlankingFollowTheCompletedPage) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, DocumentCompleteTest,
     ::testing::Values(
-        CompleteRow{"NoDocument", nullptr, platform::browser::kComplete, false, false},
+        CompleteRow{"NoDocument", nullptr, platform::browser::kComplete, true, false},
+        CompleteRow{"NoDocumentYet", nullptr, platform::browser::kLoading, false, false},
         CompleteRow{"Blank", "about:blank", platform::browser::kComplete, false, false},
         CompleteRow{"FrameOnly", "http://index.site.test/zs/zs.asp",
                     platform::browser::kInteractive, false, false},

@@ -43,6 +43,24 @@ TEST_F(MainWindowWebEngineTest, StartPagesLoadAndTheOverlayGoes) {
     EXPECT_GT(w.Web2->Document()->all().length(), 0);
 }
 
+// The frame Picture5 shows only part of Web3; the advertisement lies within it.
+TEST_F(MainWindowWebEngineTest, AdvertisementLiesWithinItsFrame) {
+    Frmmain& w = open();
+    ASSERT_TRUE(WaitUntil([&] { return w.Web3->Document() != nullptr; }));
+    const QRect shown = QRect(-w.Web3->pos(), w.Picture5->size()).intersected(w.Web3->rect());
+    // The smallest rectangle around every element of the page.
+    const QVariantList extent =
+        Evaluate(page(w.Web3),
+                 "var r = [1e9, 1e9, 0, 0]; for (var e of document.body.querySelectorAll('*')) {"
+                 " var b = e.getBoundingClientRect(); r = [Math.min(r[0], b.left),"
+                 " Math.min(r[1], b.top), Math.max(r[2], b.right), Math.max(r[3], b.bottom)]; } r")
+            .toList();
+    ASSERT_EQ(extent.size(), 4);
+    EXPECT_TRUE(
+        QRectF(shown).contains(QRectF(QPointF(extent[0].toDouble(), extent[1].toDouble()),
+                                      QPointF(extent[2].toDouble(), extent[3].toDouble()))));
+}
+
 TEST_F(MainWindowWebEngineTest, IndexPageInTheMainPaneLosesItsIdAndSiteLinks) {
     Frmmain& w = open();
     ASSERT_TRUE(WaitUntil([&] { return w.PicLoad->isHidden(); }));

@@ -16,16 +16,6 @@ using desktop::WaitUntil;
 // failure noted) when the program did not follow.
 using Steps = bool (*)(Program&);
 
-WId enterAsGuest(Program& program) {
-    const WId login = program.WaitForWindow(kLoginTitle);
-    EXPECT_NE(login, 0u) << "no login window";
-    if (login == 0) return 0;
-    ClickIn(login, kLoginGuest);
-    const WId main = program.WaitForWindow(kMainTitle);
-    EXPECT_NE(main, 0u) << "the guest entry did not open the main window";
-    return main;
-}
-
 bool closeLogin(Program& program) {
     const WId login = program.WaitForWindow(kLoginTitle);
     EXPECT_NE(login, 0u) << "no login window";
@@ -35,7 +25,7 @@ bool closeLogin(Program& program) {
 }
 
 bool closeMain(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0) return false;
     ClickIn(main, kMainClose);
     return true;
@@ -44,7 +34,7 @@ bool closeMain(Program& program) {
 // The match list's header shows an empty caption right of its last column,
 // not the window's skin behind it.
 bool lookUpThenCloseMain(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0) return false;
     const QRgb before = PixelIn(main, kMainHeaderEnd);
     ClickIn(main, kMainCodeBox);
@@ -63,7 +53,7 @@ bool lookUpThenCloseMain(Program& program) {
 }
 
 bool logOutThenCloseLogin(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0) return false;
     ClickIn(main, kMainLogOut);
     EXPECT_TRUE(WaitUntil([&] { return program.Windows(kMainTitle).isEmpty(); }))
@@ -116,7 +106,7 @@ QRect openTrayMenu(Program& program) {
 }
 
 bool exitFromTrayMenu(Program& program) {
-    if (enterAsGuest(program) == 0) return false;
+    if (EnterAsGuest(program) == 0) return false;
     const QRect menu = openTrayMenu(program);
     if (!menu.isValid()) return false;
     // The exit item is the menu's last: its middle lies a quarter of the
@@ -128,7 +118,7 @@ bool exitFromTrayMenu(Program& program) {
 // The tray menu, once opened, stays loaded (hidden) until the quit: a close
 // by the window manager must still end the program.
 bool trayMenuThenWindowManagerClose(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0 || !openTrayMenu(program).isValid()) return false;
     desktop::Run("xdotool", {"key", "Escape"});
     PressKey(main, QStringLiteral("alt+F4"));
@@ -136,7 +126,7 @@ bool trayMenuThenWindowManagerClose(Program& program) {
 }
 
 bool trayMenuLogOutThenWindowManagerClose(Program& program) {
-    const WId main = enterAsGuest(program);
+    const WId main = EnterAsGuest(program);
     if (main == 0 || !openTrayMenu(program).isValid()) return false;
     desktop::Run("xdotool", {"key", "Escape"});
     ClickIn(main, kMainLogOut);

@@ -1,5 +1,6 @@
 #include "program_fixture.h"
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -175,6 +176,16 @@ QStringList Program::QtWarnings() {
     for (const QString& line : Errors().split(u'\n'))
         if (warning.match(line).hasMatch()) lines.append(line);
     return lines;
+}
+
+WId EnterAsGuest(Program& program) {
+    const WId login = program.WaitForWindow(kLoginTitle);
+    EXPECT_NE(login, 0u) << "no login window";
+    if (login == 0) return 0;
+    ClickIn(login, kLoginGuest);
+    const WId main = program.WaitForWindow(kMainTitle);
+    EXPECT_NE(main, 0u) << "the guest entry did not open the main window";
+    return main;
 }
 
 void ClickIn(WId window, const QPoint& at, int button) {

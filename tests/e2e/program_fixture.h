@@ -47,6 +47,8 @@ public:
     void SetEnvironment(const QString& name, const QString& value);
     // Why the servers did not start.
     QString ServersError() const;
+    // The servers that StartServers started.
+    const Standin& Servers() const { return *servers_; }
     // Starts the program on the display. Qt's messages reach its stderr in a
     // form that QtWarnings() recognises.
     bool Start();
@@ -93,6 +95,9 @@ inline constexpr QPoint kMainCodeBox(500, 44);
 inline constexpr QPoint kMainHeaderFirst(503, 59);
 inline constexpr QPoint kMainHeaderEnd(689, 59);
 
+// Enters the started program as a guest: the main window, or 0 (with a
+// failure noted) when it did not open.
+WId EnterAsGuest(Program& program);
 // Clicks a point of the window's client area.
 void ClickIn(WId window, const QPoint& at, int button = 1);
 // The colour of a pixel of the window's client area as the screen shows it.

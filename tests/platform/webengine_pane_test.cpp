@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWebEngineView>
+#include <csignal>
 #include <ostream>
 
 #include "page_server_fixture.h"
@@ -266,13 +268,28 @@ window.addEventListener('beforeunload', function (e) { e.preventDefault(); e.ret
     EXPECT_EQ(pane.LocationURL(), server.base() + "/page.html");
 }
 
-TEST_F(WebEnginePaneTest, DocumentThatIsNotHtmlLeavesNoDocument) {
-    server.page("/picture.svg",
-                R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"></svg>)", 0,
-                "image/svg+xml");
-    ASSERT_TRUE(load(server.base() + "/picture.svg"));
-    EXPECT_EQ(pane.Document(), nullptr);
-    EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+// Every kind of page completes; only an HTML page, also one served as XHTML,
+// is a document.
+TEST_F(WebEnginePaneTest, EveryPageCompletesAndOnlyHtmlIsADocument) {
+    const struct {
+        const char* type;
+        const char* body;
+        bool document;
+    } kinds[] = {
+        {"image/svg+xml", R"(<svg xmlns="http://www.w3.org/2000/svg"/>)", false},
+        {"text/xml", "<quote><code>000001</code></quote>", false},
+        {"application/xhtml+xml",
+         R"(<html xmlns="http://www.w3.org/1999/xhtml"><body><p id="YourId"/></body></html>)",
+         true},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.type);
+        server.page(QStringLiteral("/") + kind.type, kind.body, 0, kind.type);
+        ASSERT_TRUE(load(server.base() + "/" + kind.type));
+        EXPECT_EQ(pane.ReadyState(), platform::browser::kComplete);
+        auto* body = pane.Document() ? pane.Document()->body() : nullptr;
+        EXPECT_EQ(body && body->all().item("YourId"), kind.document);
+    }
 }
 
 TEST(WebEnginePane, PaneDestroyedWhileReadingItsPageRaisesNothing) {
@@ -294,6 +311,43 @@ TEST(WebEnginePane, PaneDestroyedWhileReadingItsPageRaisesNothing) {
         ASSERT_TRUE(WaitUntil([&] { return gone; }));
         EXPECT_EQ(events, 0);
     }
+}
+
+// Kills the pane's renderer process as the system would, once there is one
+// other than `dead`; the pid killed, 0 when none came up.
+qint64 killRenderer(QWebEnginePage* page, qint64 dead = 0) {
+    qint64 pid = 0;
+    WaitUntil([&] {
+        pid = page->renderProcessPid();
+        return pid != 0 && pid != dead;
+    });
+    if (pid == 0 || pid == dead) return 0;
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    return pid;
+}
+
+TEST_F(WebEnginePaneTest, EndedRendererReloadsThePageOncePerEndButNeverAtOnceTwice) {
+    server.page("/slow.html", kPage, 2000);
+    const QString url = server.base() + "/slow.html";
+    auto served = [&](int times) {
+        return WaitUntil([&] { return server.requests.count("/slow.html") == times; });
+    };
+    pane.Navigate(url);
+    ASSERT_TRUE(served(1));
+    const qint64 first = killRenderer(page());
+    ASSERT_NE(first, 0);
+    ASSERT_TRUE(served(2));
+    // Ended again while its reload is still loading: the next reload waits.
+    ASSERT_NE(killRenderer(page(), first), 0);
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    ASSERT_TRUE(served(3));
+    EXPECT_GE(sinceEnd.elapsed(), 900);  // a second, less the timer's leeway
+    events.clear();
+    ASSERT_TRUE(WaitUntil([&] { return events.size() >= 2; }));
+    EXPECT_EQ(events, (QStringList{"download", "complete " + url}));
+    EXPECT_NE(pane.Document(), nullptr);
+    EXPECT_EQ(server.requests.count("/slow.html"), 3);
 }
 
 TEST_F(WebEnginePaneTest, FailedPageStillCompletes) {
