@@ -114,7 +114,8 @@ void Program::SetEnvironment(const QString& name, const QString& value) {
 }
 
 bool Program::Start() {
-    QProcessEnvironment environment = environment_;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(environment_);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"),
                        kMessageMark + QStringLiteral(" %{type} %{category}: %{message}"));

@@ -74,7 +74,9 @@ private:
     QTemporaryDir folder_;
     QTemporaryDir runtimeDir_;
     std::unique_ptr<Standin> servers_;
-    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
+    // Set over the environment as it is at the start, which holds the
+    // servers' addresses once they run.
+    QProcessEnvironment environment_;
     QProcess process_;
     QByteArray errors_;
 };
