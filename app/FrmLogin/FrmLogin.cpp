@@ -10,7 +10,6 @@
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
-#include "platform/shell/open_url.h"
 
 using platform::forms::controls::CheckBox;
 using platform::forms::controls::Label;
@@ -101,8 +100,9 @@ void FrmLogin::mousePressEvent(QMouseEvent* event) {
 }
 
 void FrmLogin::closeEvent(QCloseEvent* event) {
-    // The window waits on its request; it is not taken away under it.
-    if (requestRunning_) {
+    // The window waits on its login, request and box; it is not taken away
+    // under it.
+    if (loginRunning_) {
         event->ignore();
         return;
     }
@@ -118,11 +118,11 @@ void FrmLogin::Label1_MouseDown() {
 }
 
 void FrmLogin::Label4_Click() {
-    platform::shell::OpenUrl(MemberServer::FindPwdUrl());
+    Module::OpenInBrowser(MemberServer::FindPwdUrl());
 }
 
 void FrmLogin::Label5_Click() {
-    platform::shell::OpenUrl(MemberServer::RegisterUrl());
+    Module::OpenInBrowser(MemberServer::RegisterUrl());
 }
 
 void FrmLogin::Text2_KeyPress(int& keyAscii) {

@@ -1,4 +1,6 @@
 // The member login and the guest entry of the login window.
+#include <QTimer>
+
 #include "app/FrmLogin/FrmLogin.h"
 #include "app/FrmLogin/MemberServer.h"
 #include "app/Frmmain/Frmmain.h"
@@ -44,22 +46,29 @@ void FrmLogin::SetBusy(bool busy) {
 }
 
 platform::net::HttpAnswer FrmLogin::AskServer() {
-    requestRunning_ = true;
-    const platform::net::HttpAnswer answer =
-        platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
-    requestRunning_ = false;
-    return answer;
+    return platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
 }
 
+// A click in the auto-login's first second is the login: the timer would
+// otherwise fire inside this one's waits and send a second. The timers and
+// boxes of a running login cannot start another one either.
 void FrmLogin::XPCommand2_Click() {
-    if (!CheckInput()) return;
+    Timer1->stop();
+    if (loginRunning_) return;
+    loginRunning_ = true;
+    const bool loggedIn = MemberLogin();
+    loginRunning_ = false;
+    if (loggedIn) OpenMainWindow();
+}
+
+bool FrmLogin::MemberLogin() {
+    if (!CheckInput()) return false;
     SetBusy(true);
     const platform::net::HttpAnswer first = AskServer();
     if (first.answered && first.body == QLatin1String("OK")) {
         SaveSettings();
         CurrentUser = Text1->text();
-        OpenMainWindow();
-        return;
+        return true;
     }
     // A server that cannot be reached is not asked a second time.
     const platform::net::HttpAnswer second = first.answered ? AskServer() : first;
@@ -70,6 +79,7 @@ void FrmLogin::XPCommand2_Click() {
     else
         Inform(QStringLiteral("用户名或密码错误！"));
     SetBusy(false);
+    return false;
 }
 
 // A name or password that the settings file would give back cut is not

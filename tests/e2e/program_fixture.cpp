@@ -104,6 +104,14 @@ QString Program::ServersError() const {
     return servers_ ? servers_->Error() : QString();
 }
 
+QList<qint64> Program::LoginRequests() const {
+    QList<qint64> times;
+    if (!servers_) return times;
+    for (const LoggedRequest& request : servers_->Requests())
+        if (request.Path().endsWith(QStringLiteral("/login.asp"))) times.append(request.epochMs);
+    return times;
+}
+
 bool Program::Start() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));

@@ -44,6 +44,9 @@ public:
     bool StartServers();
     // Why the servers did not start.
     QString ServersError() const;
+    // The login requests the member server has had, and when each came
+    // (milliseconds since the epoch).
+    QList<qint64> LoginRequests() const;
     // Starts the program on the display. Qt's messages reach its stderr in a
     // form that QtWarnings() recognises.
     bool Start();
@@ -79,6 +82,7 @@ inline const QString kLoginTitle = QStringLiteral("Marlquin-会员登录");
 inline const QString kMainTitle = QStringLiteral("Marlquin2011");
 inline constexpr QPoint kLoginClose(357, 9);
 inline constexpr QPoint kLoginGuest(212, 156);
+inline constexpr QPoint kLoginMember(316, 156);
 inline constexpr QPoint kMainClose(772, 9);
 inline constexpr QPoint kMainLogOut(740, 44);
 inline constexpr QPoint kMainFundFlows(168, 45);
