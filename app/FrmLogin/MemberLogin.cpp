@@ -83,18 +83,21 @@ bool FrmLogin::MemberLogin() {
 }
 
 // A name or password that the settings file would give back cut is not
-// remembered at all: auto-login would send the wrong one.
+// remembered at all: auto-login would send the wrong one. Nor is auto-login
+// then: with nothing remembered it would only ask for a name at every start.
 void FrmLogin::SaveSettings() {
     bool remember = Check1->Value() == 1;
+    // Check2's tick counts even while Check2 is disabled.
+    bool autoLogin = Check2->Value() == 1;
     if (remember && !(Module::FitsIni(Text1->text()) && Module::FitsIni(Text2->text()))) {
         Inform(QStringLiteral("用户名或密码过长,无法记住！"));
         remember = false;
+        autoLogin = false;
     }
-    // Check2's tick counts even while Check2 is disabled.
     Module::WriteIniKeys({{"Config", "RemPwd", remember ? "1" : "0"},
                           {"Info", "UserName", remember ? Text1->text() : QString()},
                           {"Info", "PassWord", remember ? Text2->text() : QString()},
-                          {"Config", "AutoLogin", Check2->Value() == 1 ? "1" : "0"}},
+                          {"Config", "AutoLogin", autoLogin ? "1" : "0"}},
                          ConfigFile());
 }
 
