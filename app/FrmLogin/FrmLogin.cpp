@@ -10,7 +10,6 @@
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
-#include "platform/shell/open_url.h"
 
 using platform::forms::controls::CheckBox;
 using platform::forms::controls::Label;
@@ -102,8 +101,9 @@ void FrmLogin::mousePressEvent(QMouseEvent* event) {
 
 void FrmLogin::closeEvent(QCloseEvent* event) {
     event->ignore();
-    // The window waits on its request; it is not taken away under it.
-    if (requestRunning_) return;
+    // The window waits on its login, request and box; it is not taken away
+    // under it.
+    if (loginRunning_) return;
     // As the window's own close button: the program's quit, whatever else is
     // still loaded (the hidden tray menu after a log-out).
     Command3_Click();
@@ -118,11 +118,11 @@ void FrmLogin::Label1_MouseDown() {
 }
 
 void FrmLogin::Label4_Click() {
-    platform::shell::OpenUrl(MemberServer::FindPwdUrl());
+    Module::OpenInBrowser(MemberServer::FindPwdUrl());
 }
 
 void FrmLogin::Label5_Click() {
-    platform::shell::OpenUrl(MemberServer::RegisterUrl());
+    Module::OpenInBrowser(MemberServer::RegisterUrl());
 }
 
 void FrmLogin::Text2_KeyPress(int& keyAscii) {

@@ -74,7 +74,8 @@ private:
     void XPCommand1_Click();
     void XPCommand2_Click();
 
-    // The member login's steps (MemberLogin.cpp).
+    // The member login's steps (MemberLogin.cpp); true when it succeeded.
+    bool MemberLogin();
     bool CheckInput();
     void SetBusy(bool busy);
     platform::net::HttpAnswer AskServer();
@@ -84,5 +85,5 @@ private:
     QString ConfigFile() const;
 
     platform::forms::Layout layout_;
-    bool requestRunning_ = false;
+    bool loginRunning_ = false;
 };

@@ -1,4 +1,6 @@
 // The member login and the guest entry of the login window.
+#include <QTimer>
+
 #include "app/FrmLogin/FrmLogin.h"
 #include "app/FrmLogin/MemberServer.h"
 #include "app/Frmmain/Frmmain.h"
@@ -44,22 +46,29 @@ void FrmLogin::SetBusy(bool busy) {
 }
 
 platform::net::HttpAnswer FrmLogin::AskServer() {
-    requestRunning_ = true;
-    const platform::net::HttpAnswer answer =
-        platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
-    requestRunning_ = false;
-    return answer;
+    return platform::net::HttpGet(MemberServer::LoginUrl(Text1->text(), Text2->text()));
 }
 
+// A click in the auto-login's first second is the login: the timer would
+// otherwise fire inside this one's waits and send a second. The timers and
+// boxes of a running login cannot start another one either.
 void FrmLogin::XPCommand2_Click() {
-    if (!CheckInput()) return;
+    Timer1->stop();
+    if (loginRunning_) return;
+    loginRunning_ = true;
+    const bool loggedIn = MemberLogin();
+    loginRunning_ = false;
+    if (loggedIn) OpenMainWindow();
+}
+
+bool FrmLogin::MemberLogin() {
+    if (!CheckInput()) return false;
     SetBusy(true);
     const platform::net::HttpAnswer first = AskServer();
     if (first.answered && first.body == QLatin1String("OK")) {
         SaveSettings();
         CurrentUser = Text1->text();
-        OpenMainWindow();
-        return;
+        return true;
     }
     // A server that cannot be reached is not asked a second time.
     const platform::net::HttpAnswer second = first.answered ? AskServer() : first;
@@ -70,21 +79,25 @@ void FrmLogin::XPCommand2_Click() {
     else
         Inform(QStringLiteral("用户名或密码错误！"));
     SetBusy(false);
+    return false;
 }
 
 // A name or password that the settings file would give back cut is not
-// remembered at all: auto-login would send the wrong one.
+// remembered at all: auto-login would send the wrong one. Nor is auto-login
+// then: with nothing remembered it would only ask for a name at every start.
 void FrmLogin::SaveSettings() {
     bool remember = Check1->Value() == 1;
+    // Check2's tick counts even while Check2 is disabled.
+    bool autoLogin = Check2->Value() == 1;
     if (remember && !(Module::FitsIni(Text1->text()) && Module::FitsIni(Text2->text()))) {
         Inform(QStringLiteral("用户名或密码过长,无法记住！"));
         remember = false;
+        autoLogin = false;
     }
-    // Check2's tick counts even while Check2 is disabled.
     Module::WriteIniKeys({{"Config", "RemPwd", remember ? "1" : "0"},
                           {"Info", "UserName", remember ? Text1->text() : QString()},
                           {"Info", "PassWord", remember ? Text2->text() : QString()},
-                          {"Config", "AutoLogin", Check2->Value() == 1 ? "1" : "0"}},
+                          {"Config", "AutoLogin", autoLogin ? "1" : "0"}},
                          ConfigFile());
 }
 

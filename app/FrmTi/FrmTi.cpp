@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 
 #include "app/FrmLogin/FrmLogin.h"
+#include "app/FrmLogin/MemberServer.h"
 #include "app/Frmmain/Frmmain.h"
-#include "platform/config/config_values.h"
+#include "app/Module/Module.h"
 #include "platform/forms/forms_collection.h"
-#include "platform/shell/open_url.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ void FrmTi::Command1_Click() {
 }
 
 void FrmTi::Command2_Click() {
-    platform::shell::OpenUrl(platform::config::MemberUrl() + QStringLiteral("Register.asp"));
+    Module::OpenInBrowser(MemberServer::RegisterUrl());
     Unload();
 }
 

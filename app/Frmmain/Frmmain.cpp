@@ -14,7 +14,6 @@
 #include "platform/forms/controls/picture_box.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
-#include "platform/shell/open_url.h"
 #include "platform/shell/tray.h"
 #include "platform/tabstrip/tab_strip.h"
 #include "platform/windows/registered_messages.h"
@@ -122,7 +121,7 @@ void Frmmain::closeEvent(QCloseEvent* event) {
 }
 
 void Frmmain::Label2_Click() {
-    platform::shell::OpenUrl(platform::config::HomePage());
+    Module::OpenInBrowser(platform::config::HomePage());
 }
 
 void Frmmain::Label7_Click() {

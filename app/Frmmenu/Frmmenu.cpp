@@ -4,7 +4,6 @@
 
 #include "app/Module/Module.h"
 #include "platform/config/config_values.h"
-#include "platform/shell/open_url.h"
 
 Frmmenu::Frmmenu(QWidget* parent)
     : platform::forms::Form(parent), MainMenu(new QMenu(QStringLiteral("MainMenu"), this)) {
@@ -16,7 +15,7 @@ Frmmenu::Frmmenu(QWidget* parent)
 }
 
 void Frmmenu::mAbout_Click() {
-    platform::shell::OpenUrl(platform::config::HomePage());
+    Module::OpenInBrowser(platform::config::HomePage());
 }
 
 void Frmmenu::mExit_Click() {

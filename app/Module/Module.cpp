@@ -7,6 +7,7 @@
 #include "platform/forms/forms_collection.h"
 #include "platform/forms/message_box.h"
 #include "platform/profile/profile_file.h"
+#include "platform/shell/open_url.h"
 #include "platform/windows/window_move.h"
 
 namespace Module {
@@ -43,6 +44,12 @@ void WriteIniKeys(const QList<IniEntry>& entries, const QString& file) {
 
 bool FitsIni(const QString& value) {
     return platform::profile::FitsBuffer(value, kIniBufferSize);
+}
+
+void OpenInBrowser(const QString& url) {
+    if (platform::shell::OpenUrl(url)) return;
+    platform::forms::MsgBox(QStringLiteral("无法启动浏览器,请手动访问以下网址：\r\n") + url,
+                            platform::forms::vbInformation, QStringLiteral("提示"));
 }
 
 void UnloadAllForms() {

@@ -25,6 +25,10 @@ void WriteIniKeys(const QList<IniEntry>& entries, const QString& file);
 // Whether ReadIni gives the value back whole (it is not cut).
 bool FitsIni(const QString& value);
 
+// Opens a web page in the user's browser; where none can be started, a box
+// gives the address so that the user can open it.
+void OpenInBrowser(const QString& url);
+
 void UnloadAllForms();
 void DragForm(QWidget* frm);
 bool Contains(const QString& s, const QString& sub);

@@ -18,7 +18,9 @@ void Main() {
         ConnStr = QStringLiteral("DRIVER=Microsoft Access Driver (*.mdb);DBQ=") + path + ";";
         Conn = std::make_unique<platform::data::Connection>();
         Rs = std::make_unique<platform::data::Recordset>();
+        // The string records the settings; the file goes by its own path.
         Conn->ConnectionString = ConnStr;
+        Conn->DatabaseFile = path;
         Conn->CursorLocation = 3;
         Conn->CommandTimeout = 30;
         Conn->Open();

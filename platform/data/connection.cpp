@@ -80,7 +80,7 @@ QString Connection::DatabasePath(const QString& connectionString) {
 }
 
 void Connection::Open() {
-    const QString path = DatabasePath(ConnectionString);
+    const QString path = DatabaseFile.isEmpty() ? DatabasePath(ConnectionString) : DatabaseFile;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile()) fail(QStringLiteral("找不到数据库文件 '%1'。").arg(path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);

@@ -6,8 +6,9 @@ struct sqlite3;
 
 namespace platform::data {
 
-// Stand-in for the data-access connection: the connection string names the
-// database file after "DBQ=", which is opened read-only with SQLite.
+// Stand-in for the data-access connection: the database file, named by
+// DatabaseFile or else by the connection string after "DBQ=", is opened
+// read-only with SQLite.
 class Connection {
 public:
     Connection();
@@ -16,6 +17,9 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     QString ConnectionString;
+    // The file to open; when empty, the one the connection string names. A
+    // path read back out of the string is ambiguous: "a;x=1" reads as "a".
+    QString DatabaseFile;
     int CursorLocation = 2;
     // Kept as set; a query here takes milliseconds, and a file that another
     // program keeps locked is waited for only kBusyWaitMs, so that neither the

@@ -26,8 +26,11 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
 
 // Writes a temporary file beside the target, flushes it to the disk and
 // renames it over the target: a crash or a full disk leaves the old file.
+// Where the folder refuses new files but the file itself may be written (a
+// shared install with a file of the user's own), the file is written in place.
 bool replaceFile(const QString& path, const QByteArray& bytes, bool created) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     // The file holds a password in plain text.
     if (created && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))

@@ -13,8 +13,9 @@ QString Read(const QString& file, const QString& section, const QString& key, in
 
 // Stand-in for WritePrivateProfileStringA: creates the file, section and key
 // as needed and keeps every other line. The file is replaced as a whole, so a
-// failed write leaves it as it was; a new file is readable and writable by its
-// owner only. A value is stored so that Read gives it back unchanged up to
+// failed write leaves it as it was; in a folder that refuses new files it is
+// written in place instead. A new file is readable and writable by its owner
+// only. A value is stored so that Read gives it back unchanged up to
 // the buffer's cut. False when the file could not be written or the names or
 // value contain what would break its lines (see CanStore).
 bool Write(const QString& file, const QString& section, const QString& key, const QString& value);

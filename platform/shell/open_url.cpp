@@ -6,8 +6,8 @@
 namespace platform::shell {
 namespace {
 
-void openWithDesktop(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+bool openWithDesktop(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
 }
 
 OpenUrlHandler& handler() {
@@ -17,8 +17,8 @@ OpenUrlHandler& handler() {
 
 }  // namespace
 
-void OpenUrl(const QString& url) {
-    handler()(url);
+bool OpenUrl(const QString& url) {
+    return handler()(url);
 }
 
 OpenUrlHandler SetOpenUrlHandler(OpenUrlHandler replacement) {

@@ -26,8 +26,10 @@ void MainWindowTest::SetUp() {
             boxes.append(prompt + '|' + QString::number(style) + '|' + title);
             return int(platform::forms::vbOK);
         });
-    oldOpen_ =
-        platform::shell::SetOpenUrlHandler([this](const QString& url) { opened.append(url); });
+    oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) {
+        opened.append(url);
+        return true;
+    });
     oldModal_ = platform::forms::SetModalRunner([this](platform::forms::Form& form) {
         modals.append(form.windowTitle());
         if (onModal)

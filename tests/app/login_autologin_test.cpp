@@ -14,7 +14,8 @@ struct AutoCase {
     const char* config;
     std::vector<platform::net::HttpAnswer> answers;
     int requests;
-    QString box;  // empty: the main window opens
+    QString box;               // empty: the main window opens
+    bool clickAtOnce = false;  // the member button is clicked before the second is up
 };
 
 void PrintTo(const AutoCase& c, std::ostream* os) {
@@ -37,6 +38,12 @@ const AutoCase kAutoCases[] = {
      {Body("Err"), Body("Err")},
      2,
      QStringLiteral("用户名或密码错误！")},
+    {"ClickedBeforeTheSecond",
+     "[Config]\nRemPwd=1\nAutoLogin=1\n[Info]\nUserName=alice\nPassWord=old\n",
+     {Body("Err"), Body("Err")},
+     2,
+     QStringLiteral("用户名或密码错误！"),
+     true},
 };
 
 class AutoLogin : public LoginTest, public ::testing::WithParamInterface<AutoCase> {};
@@ -47,8 +54,20 @@ TEST_P(AutoLogin, RunsOnceASecondAfterLoading) {
     Answer(c.answers);
     FrmLogin& form = Open();
     EXPECT_TRUE(requests_.isEmpty());
+    bool timerPending = false;  // when the first request went out
+    if (c.clickAtOnce) {
+        // The click stops the timer; a timer firing inside the login's wait
+        // starts no second login either.
+        duringRequest_ = [&] {
+            if (requests_.size() > 1) return;
+            timerPending = form.Timer1->isActive();
+            QMetaObject::invokeMethod(form.Timer1, "timeout");
+        };
+        Click(form.XPCommand2);
+    }
     ASSERT_TRUE(WaitUntil([&] { return !boxes_.isEmpty() || MainWindow() != nullptr; }, kPatience));
     EXPECT_EQ(requests_.size(), c.requests);
+    EXPECT_FALSE(timerPending);
     if (c.box.isEmpty()) {
         EXPECT_TRUE(boxes_.isEmpty());
         EXPECT_EQ(CurrentUser, QStringLiteral("alice"));

@@ -47,7 +47,10 @@ void LoginTest::SetUp() {
             boxes_.append(box);
             return int(platform::forms::vbOK);
         });
-    oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) { opened_ << url; });
+    oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) {
+        opened_ << url;
+        return browserStarts_;
+    });
     oldQuit_ = platform::forms::SetQuitHandler([this] { ++quits_; });
     oldGet_ = platform::net::SetHttpGetHandler([this](const QUrl& url) {
         requests_.append({url, form_ ? form_->Label6->text() : QString(), busyState(form_)});

@@ -65,6 +65,7 @@ protected:
     QList<SentRequest> requests_;
     int quits_ = 0;
     std::function<void()> duringRequest_;  // runs inside every canned request
+    bool browserStarts_ = true;            // what opening a page reports
 
 private:
     std::deque<platform::net::HttpAnswer> answers_;

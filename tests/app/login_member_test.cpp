@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
 #include <vector>
 
 #include "app/Module/Globals.h"
@@ -210,13 +211,15 @@ TEST_P(RememberLogin, ComesBackAsTypedOrIsNotRemembered) {
         EXPECT_EQ(boxes_[0].title, QStringLiteral("提示"));
     }
     EXPECT_EQ(Ini("Config", "RemPwd"), c.remembered ? "1" : "0");
-    EXPECT_EQ(Ini("Config", "AutoLogin"), "1");
-    // The next start fills the boxes with exactly what was typed, or leaves them empty.
+    EXPECT_EQ(Ini("Config", "AutoLogin"), c.remembered ? "1" : "0");
+    // The next start fills the boxes with exactly what was typed, or leaves them
+    // empty and does not log in by itself.
     Module::UnloadAllForms();
     Flush();
     FrmLogin& again = Open();
     EXPECT_EQ(again.Text1->text(), c.remembered ? c.user : QString());
     EXPECT_EQ(again.Text2->text(), c.remembered ? c.password : QString());
+    EXPECT_EQ(again.Timer1->isActive(), c.remembered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RememberLogin, ::testing::ValuesIn(kRememberCases),

@@ -125,6 +125,16 @@ TEST_F(LoginTest, LinksOpenTheMemberPages) {
         opened_,
         QStringList({QStringLiteral("http://member.login-test.example/velmora/FindPwd.asp"),
                      QStringLiteral("http://member.login-test.example/velmora/Register.asp")}));
+    EXPECT_TRUE(boxes_.isEmpty());
+    // Without a browser the user is given the address to open.
+    browserStarts_ = false;
+    Click(form.Label5);
+    ASSERT_EQ(boxes_.size(), 1);
+    EXPECT_EQ(boxes_[0].prompt,
+              QStringLiteral("无法启动浏览器,请手动访问以下网址：\r\n"
+                             "http://member.login-test.example/velmora/Register.asp"));
+    EXPECT_EQ(boxes_[0].style, 64);
+    EXPECT_EQ(boxes_[0].title, QStringLiteral("提示"));
 }
 
 TEST_F(LoginTest, MinimiseKeepsTheTaskbarButton) {

@@ -139,19 +139,27 @@ TEST_P(CloseConnectionTest, LeavesNoConnectionBehind) {
 INSTANTIATE_TEST_SUITE_P(Start, CloseConnectionTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Opened" : "Failed"; });
 
-TEST_F(MainTest, FolderWithSemicolonsOpensItsOwnDataFile) {
-    const QString folder = folder_.filePath(QStringLiteral("股票;工具;v2"));
+class FolderNameTest : public MainTest, public ::testing::WithParamInterface<const char*> {};
+
+// Folder names that read as more attributes of the connection string.
+TEST_P(FolderNameTest, FolderWithSemicolonsOpensItsOwnDataFile) {
+    const QString folder = folder_.filePath(QString::fromUtf8(GetParam()));
     ASSERT_TRUE(QDir().mkpath(folder));
     platform::basic::SetApplicationFolder(folder);
     makeDatabase(folder + QStringLiteral("/Data.dat"), kStockTable);
     mData::Main();
 
     EXPECT_TRUE(boxes_.boxes().empty());
+    EXPECT_TRUE(
+        mData::ConnStr.endsWith(QStringLiteral("DBQ=") + folder + QStringLiteral("/Data.dat;")));
     ASSERT_EQ(platform::forms::Count(), 1);
     ASSERT_TRUE(mData::Conn && mData::Conn->IsOpen());
     auto rs = mData::OpenRecordset(*mData::Conn, QStringLiteral("select  * from pList"));
     EXPECT_EQ(rs->RecordCount(), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, FolderNameTest,
+                         ::testing::Values("股票;工具;v2", "a;x=1", "dir;DBQ=b"));
 
 TEST_F(MainTest, BusyDataFileIsReportedAsBusy) {
     makeDatabase(dataFile(), kStockTable);

@@ -25,7 +25,10 @@ void MainWindowTrayTest::SetUp() {
         popups.push_back(items);
         if (onPopup) onPopup(menu);
     });
-    oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) { opened << url; });
+    oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) {
+        opened << url;
+        return true;
+    });
     oldQuit_ = platform::forms::SetQuitHandler([this] { ++quits; });
 }
 

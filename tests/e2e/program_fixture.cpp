@@ -113,6 +113,14 @@ void Program::SetEnvironment(const QString& name, const QString& value) {
     environment_.insert(name, value);
 }
 
+QList<qint64> Program::LoginRequests() const {
+    QList<qint64> times;
+    if (!servers_) return times;
+    for (const LoggedRequest& request : servers_->Requests())
+        if (request.Path().endsWith(QStringLiteral("/login.asp"))) times.append(request.epochMs);
+    return times;
+}
+
 bool Program::Start() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(environment_);

@@ -49,6 +49,9 @@ public:
     QString ServersError() const;
     // The servers that StartServers started.
     const Standin& Servers() const { return *servers_; }
+    // The login requests the member server has had, and when each came
+    // (milliseconds since the epoch).
+    QList<qint64> LoginRequests() const;
     // Starts the program on the display. Qt's messages reach its stderr in a
     // form that QtWarnings() recognises.
     bool Start();
@@ -87,6 +90,7 @@ inline const QString kLoginTitle = QStringLiteral("Marlquin-会员登录");
 inline const QString kMainTitle = QStringLiteral("Marlquin2011");
 inline constexpr QPoint kLoginClose(357, 9);
 inline constexpr QPoint kLoginGuest(212, 156);
+inline constexpr QPoint kLoginMember(316, 156);
 inline constexpr QPoint kMainClose(772, 9);
 inline constexpr QPoint kMainMinimise(713, 9);
 inline constexpr QPoint kMainLogOut(740, 44);

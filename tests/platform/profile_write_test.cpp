@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 
 #include "platform/basic/ansi.h"
 #include "platform/profile/profile_file.h"
@@ -166,11 +171,36 @@ INSTANTIATE_TEST_SUITE_P(Table, ProfileRefusedWriteTest, ::testing::ValuesIn(kRe
 
 // ---- Several keys in one write: all of them or none ----
 
+// With a file mode other than 0, makes the folder unwritable and gives the
+// file that mode while it lives. Permissions do not stop root, so root
+// meanwhile reaches files as the user nobody on this thread (its file-system
+// identity only).
+class WriteProtection {
+public:
+    WriteProtection(const ProfileFolder& folder, mode_t fileMode)
+        : folder_(folder), protecting_(fileMode != 0) {
+        if (!protecting_) return;
+        ::chmod(QFile::encodeName(folder_.folder()).constData(), 0555);
+        ::chmod(QFile::encodeName(folder_.file()).constData(), fileMode);
+        if (::geteuid() == 0) ::setfsuid(65534);
+    }
+    ~WriteProtection() {
+        if (!protecting_) return;
+        ::setfsuid(::geteuid());
+        ::chmod(QFile::encodeName(folder_.folder()).constData(), 0700);
+    }
+
+private:
+    const ProfileFolder& folder_;
+    const bool protecting_;
+};
+
 struct WriteAllCase {
     const char* what;
     QList<platform::profile::Entry> entries;
     bool written;
     const char* after;
+    mode_t fileMode = 0;  // with a folder that refuses new files; 0: all writable
 };
 
 void PrintTo(const WriteAllCase& c, std::ostream* os) {
@@ -183,6 +213,7 @@ TEST_P(ProfileWriteAllTest, WritesAllOrNone) {
     const WriteAllCase& c = GetParam();
     ProfileFolder folder;
     folder.Put("[Config]\r\nRemPwd=0\r\n");
+    const WriteProtection protection(folder, c.fileMode);
     EXPECT_EQ(platform::profile::WriteAll(folder.file(), c.entries), c.written) << c.what;
     EXPECT_EQ(folder.Bytes(), QByteArray(c.after)) << c.what;
 }
@@ -207,6 +238,16 @@ const WriteAllCase kWriteAll[] = {
      false,
      "[Config]\r\nRemPwd=0\r\n"},
     {"nothing to write", {}, true, "[Config]\r\nRemPwd=0\r\n"},
+    {"file written in place, shorter",
+     {{"Config", "RemPwd", ""}},
+     true,
+     "[Config]\r\nRemPwd=\r\n",
+     0666},
+    {"file not writable either",
+     {{"Config", "RemPwd", "1"}},
+     false,
+     "[Config]\r\nRemPwd=0\r\n",
+     0444},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, ProfileWriteAllTest, ::testing::ValuesIn(kWriteAll));

@@ -189,8 +189,10 @@ class NewWindowTest : public WebEnginePaneTest,
 protected:
     void SetUp() override {
         WebEnginePaneTest::SetUp();
-        oldOpen_ =
-            platform::shell::SetOpenUrlHandler([this](const QString& url) { opened.append(url); });
+        oldOpen_ = platform::shell::SetOpenUrlHandler([this](const QString& url) {
+            opened.append(url);
+            return true;
+        });
     }
     void TearDown() override { platform::shell::SetOpenUrlHandler(oldOpen_); }
 
