@@ -9,6 +9,7 @@
 #include "platform/windows/icons.h"
 #include "platform/windows/window_handles.h"
 #include "platform/windows/window_proc.h"
+#include "support/row_print.h"
 #include "tray_fixture.h"
 
 namespace {
@@ -52,9 +53,7 @@ struct RecordCase {
     bool full;
 };
 
-void PrintTo(const RecordCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class TrayRecordTest : public MainWindowTrayTest,
                        public ::testing::WithParamInterface<RecordCase> {};
@@ -105,10 +104,6 @@ struct RouteCase {
     size_t popups, adds;
     PassedOn passedOn;
 };
-
-void PrintTo(const RouteCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class TrayRoutingTest : public MainWindowTrayTest,
                         public ::testing::WithParamInterface<RouteCase> {};

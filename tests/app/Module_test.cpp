@@ -7,6 +7,7 @@
 #include "app/Module/Module.h"
 #include "msgbox_recorder_fixture.h"
 #include "platform/basic/app_folder.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -78,9 +79,7 @@ struct FileExistsCase {
     bool exists;
 };
 
-void PrintTo(const FileExistsCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class FileExistsTest : public ::testing::TestWithParam<FileExistsCase> {};
 

@@ -4,6 +4,7 @@
 
 #include "app/ImgBlt/Capture.h"
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -34,9 +35,7 @@ struct RectCase {
     int x, y, w, h;
 };
 
-void PrintTo(const RectCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class CaptureRectTest : public CaptureTest, public ::testing::WithParamInterface<RectCase> {};
 
@@ -64,10 +63,6 @@ struct PaletteCase {
     DisplayMode mode;
     bool palette;
 };
-
-void PrintTo(const PaletteCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class CapturePaletteTest : public CaptureTest, public ::testing::WithParamInterface<PaletteCase> {};
 

@@ -1,5 +1,6 @@
 #include "frmmain_fixture.h"
 #include "platform/forms/controls/picture_box.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ struct CompleteRow {
     bool blanked;
 };
 
-void PrintTo(const CompleteRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class DocumentCompleteTest : public MainWindowTest,
                              public ::testing::WithParamInterface<CompleteRow> {};

@@ -11,6 +11,7 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
 #include "platform/tabstrip/tab_strip.h"
+#include "support/row_print.h"
 #include "tray_fixture.h"
 
 namespace {
@@ -31,9 +32,7 @@ struct LastIdRow {
     const char* shown;
 };
 
-void PrintTo(const LastIdRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class LastIdTest : public MainWindowTest, public ::testing::WithParamInterface<LastIdRow> {};
 

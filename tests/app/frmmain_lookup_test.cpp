@@ -10,6 +10,7 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/listview/list_view.h"
 #include "support/make_database.h"
+#include "support/row_print.h"
 #include "support/write_lock.h"
 
 namespace {
@@ -106,9 +107,7 @@ struct LookupRow {
     const char* codes;  // the lines' codes, comma-separated
 };
 
-void PrintTo(const LookupRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class LookupTextTest : public LookupTest, public ::testing::WithParamInterface<LookupRow> {};
 

@@ -10,6 +10,7 @@
 #include "platform/forms/controls/picture_box.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/tabstrip/tab_strip.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -229,9 +230,7 @@ struct EvaluateRow {
     bool accepted;
 };
 
-void PrintTo(const EvaluateRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class EvaluateTest : public MainWindowTest, public ::testing::WithParamInterface<EvaluateRow> {};
 

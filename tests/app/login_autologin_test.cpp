@@ -4,6 +4,7 @@
 #include "login_fixture.h"
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/text_box.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ struct AutoCase {
     bool clickAtOnce = false;  // the member button is clicked before the second is up
 };
 
-void PrintTo(const AutoCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const AutoCase kAutoCases[] = {
     {"Remembered",

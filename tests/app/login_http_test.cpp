@@ -8,6 +8,7 @@
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -34,9 +35,7 @@ struct GetCase {
     QString text;
 };
 
-void PrintTo(const GetCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const GetCase kGetCases[] = {
     {"Ok", RawHttpServer::Mode::Answer, 200, "OK", true, "OK"},
@@ -95,10 +94,6 @@ struct TypedCase {
     QByteArray query;
 };
 
-void PrintTo(const TypedCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const TypedCase kTypedCases[] = {
     {"Plain", "alice", "secret", "u=alice&p=secret"},
     {"Delimiters", "a&p=b", "c#d", "u=a%26p%3Db&p=c%23d"},
@@ -135,10 +130,6 @@ struct UnreachableCase {
     RawHttpServer::Mode mode;
     bool serverUp;
 };
-
-void PrintTo(const UnreachableCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const UnreachableCase kUnreachableCases[] = {
     {"Silent", RawHttpServer::Mode::Silent, true},

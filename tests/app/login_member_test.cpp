@@ -10,6 +10,7 @@
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -37,9 +38,7 @@ struct MemberCase {
     Written written;
 };
 
-void PrintTo(const MemberCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const MemberCase kMemberCases[] = {
     {"OkForgets", false, false, {Body("OK")}, 1, {}, {"0", "", "", "0"}},
@@ -122,10 +121,6 @@ struct MissingInput {
     bool focusOnName;
 };
 
-void PrintTo(const MissingInput& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const MissingInput kMissingInput[] = {
     {"NoName", "", "secret", QStringLiteral("请输入用户名！"), true},
     {"NoNameNoPassword", "", "", QStringLiteral("请输入用户名！"), true},
@@ -176,10 +171,6 @@ struct RememberCase {
     QString user, password;
     bool remembered;
 };
-
-void PrintTo(const RememberCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const RememberCase kRememberCases[] = {
     {"BlanksAndQuotesInPassword", "alice", QStringLiteral(" \"pw\" "), true},

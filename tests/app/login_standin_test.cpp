@@ -4,6 +4,7 @@
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
 #include "standin_fixture.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -47,9 +48,7 @@ struct ServerCase {
     QString box;  // empty: logged in
 };
 
-void PrintTo(const ServerCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const ServerCase kServerCases[] = {
     {"Active", "demo", "demo123", 1, {}},

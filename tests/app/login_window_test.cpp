@@ -9,6 +9,7 @@
 #include "platform/forms/controls/label.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/designer_loader.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -23,9 +24,7 @@ struct LoadCase {
     bool timerArmed;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const LoadCase kLoadCases[] = {
     {"NoFile", nullptr, "", "", 0, 0, false, false},
@@ -164,10 +163,6 @@ struct DragCase {
     bool moves;
 };
 
-void PrintTo(const DragCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const DragCase kDragCases[] = {
     {"SurfaceLeft", nullptr, Qt::LeftButton, true},
     {"SurfaceRight", nullptr, Qt::RightButton, true},
@@ -206,10 +201,6 @@ struct KeyCase {
     int requests;
     int boxes;
 };
-
-void PrintTo(const KeyCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const KeyCase kKeyCases[] = {
     {"EnterInPassword", "Text2", "alice", "secret", Qt::Key_Return, "\r", 2, 1},
@@ -276,10 +267,6 @@ struct WriteFailureCase {
     const char* button;
     int failures;
 };
-
-void PrintTo(const WriteFailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const WriteFailureCase kWriteFailures[] = {
     {"MemberLogin", "XPCommand2", 4},

@@ -3,6 +3,7 @@
 #include "controls/shared/colour_blit.h"
 #include "platform/basic/runtime_error.h"
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace controls {
@@ -19,9 +20,7 @@ struct TranslateCase {
     std::int32_t expected;
 };
 
-void PrintTo(const TranslateCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class TranslateColorTest : public ::testing::TestWithParam<TranslateCase> {};
 
@@ -43,10 +42,6 @@ struct ShiftCase {
     const char* what;
     std::int32_t colour, amount, expected;
 };
-
-void PrintTo(const ShiftCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class ShiftColorTest : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -106,10 +101,6 @@ struct LineCase {
     Rows expected;
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 class DrawLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(DrawLineTest, StopsBeforeTheEndPoint) {
@@ -141,10 +132,6 @@ struct RectCase {
     bool filled;
     Rows expected;
 };
-
-void PrintTo(const RectCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class DrawRectTest : public ::testing::TestWithParam<RectCase> {};
 
@@ -179,10 +166,6 @@ struct BlitCase {
     int left, top, right, bottom, x, y;
     Rows expected;
 };
-
-void PrintTo(const BlitCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class BlitTransparentTest : public ::testing::TestWithParam<BlitCase> {};
 

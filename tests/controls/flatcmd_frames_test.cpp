@@ -7,6 +7,7 @@
 #include "controls/FlatCmd/frame_choice.h"
 #include "controls/FlatCmd/strip_extent.h"
 #include "flatcmd_fixture.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -117,9 +118,7 @@ struct CutRow {
     const char* last[3];
 };
 
-void PrintTo(const CutRow& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 const CutRow kCuts[] = {
     {"ThreeFrames",

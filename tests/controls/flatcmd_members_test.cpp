@@ -7,6 +7,7 @@
 #include "flatcmd_fixture.h"
 #include "platform/basic/runtime_error.h"
 #include "platform/controlhost/std_font.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -70,9 +71,7 @@ struct PictureRow {
     int ownWidth, ownHeight;
 };
 
-void PrintTo(const PictureRow& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 const PictureRow kPictures[] = {
     {"NoneAtOwnSize", 2, [] { return platform::raster::PicturePtr(); }, 32, 32, 32, 32},
@@ -160,10 +159,6 @@ struct RgbRow {
     std::int32_t colour;
     const char* text;
 };
-
-void PrintTo(const RgbRow& c, std::ostream* os) {
-    *os << c.what;
-}
 
 const RgbRow kRgbs[] = {
     {"Black", 0x000000, "000"},

@@ -8,6 +8,7 @@
 #include "flatcmd_fixture.h"
 #include "platform/controlhost/std_font.h"
 #include "platform/raster/picture.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -94,9 +95,7 @@ struct SaveCase {
     QStringList keys;
 };
 
-void PrintTo(const SaveCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 const SaveCase kSaves[] = {
     {"NewControl",

@@ -7,6 +7,7 @@
 #include "flatcmd_fixture.h"
 #include "platform/controlhost/scale_units.h"
 #include "platform/raster/objects.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -65,9 +66,7 @@ struct OffsetRow {
     const char* topLeft;
 };
 
-void PrintTo(const OffsetRow& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 const OffsetRow kOffsets[] = {
     {"OnTheWindow", {{13, 7}, {}, {}, WindowPicture::Coordinates}, "window:13,7"},
@@ -107,10 +106,6 @@ struct ConvertRow {
     platform::raster::POINT expected;
 };
 
-void PrintTo(const ConvertRow& c, std::ostream* os) {
-    *os << c.what;
-}
-
 const ConvertRow kConverts[] = {
     {"HalvesInPixels", 3, 2.5, 3.5, 1, 0, 0, {2, 4}},
     {"HalvesInTwips", 1, 22.5, 52.5, 1, 0, 0, {2, 4}},
@@ -145,10 +140,6 @@ struct KeyRow {
     const char* shown;
 };
 
-void PrintTo(const KeyRow& c, std::ostream* os) {
-    *os << c.what;
-}
-
 const KeyRow kKeys[] = {
     {"Magenta", qRgb(255, 0, 255), "window:18,12"},
     {"SameDecimalText", qRgb(25, 50, 255), "window:18,12"},
@@ -176,10 +167,6 @@ struct UnusableRow {
     const char* what;
     WindowPicture picture;
 };
-
-void PrintTo(const UnusableRow& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class FlatCmdUnusableWindow : public ::testing::TestWithParam<UnusableRow> {};
 

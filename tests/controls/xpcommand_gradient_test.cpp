@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "controls/XPCommand/xp_gradient.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -13,9 +14,7 @@ struct GradientCase {
     std::vector<int> amounts;  // for lines 1, 2, ... (as many as listed)
 };
 
-void PrintTo(const GradientCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 // Depth 25 is the normal face, 15 the pressed one, 50 the disabled one.
 const GradientCase kCases[] = {

@@ -6,6 +6,7 @@
 
 #include "desktop_fixture.h"
 #include "program_fixture.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -149,9 +150,7 @@ struct WayOut {
     Steps steps;
 };
 
-void PrintTo(const WayOut& way, std::ostream* os) {
-    *os << way.name;
-}
+using support::PrintTo;
 
 class ProgramExit : public ::testing::TestWithParam<WayOut> {};
 
@@ -183,10 +182,6 @@ struct BadData {
     const char* name;
     void (*prepare)(Program&);
 };
-
-void PrintTo(const BadData& data, std::ostream* os) {
-    *os << data.name;
-}
 
 void emptyFile(Program& program) {
     ASSERT_TRUE(program.PutFile(QStringLiteral("Data.dat"), {}));

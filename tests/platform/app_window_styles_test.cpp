@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "platform/windows/window_move.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -16,9 +17,7 @@ struct StylesCase {
     Stage stage;
 };
 
-void PrintTo(const StylesCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 // Counts the events that tell of a native window taken down.
 class TakeDownWatch : public QObject {

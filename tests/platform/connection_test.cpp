@@ -6,6 +6,7 @@
 #include "platform/basic/runtime_error.h"
 #include "platform/data/connection.h"
 #include "platform/data/data_errors.h"
+#include "support/row_print.h"
 #include "support/write_lock.h"
 #include "tests/platform/makedata_fixture.h"
 
@@ -17,9 +18,7 @@ struct PathRow {
     const char* path;
 };
 
-void PrintTo(const PathRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class DatabasePathTest : public ::testing::TestWithParam<PathRow> {};
 

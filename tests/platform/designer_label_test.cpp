@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/forms/designer_intrinsic.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -15,9 +16,7 @@ struct LabelCase {
     bool keepsDesignWidth;
 };
 
-void PrintTo(const LabelCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class DesignerLabel : public ::testing::TestWithParam<LabelCase> {};
 

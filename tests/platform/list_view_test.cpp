@@ -9,6 +9,7 @@
 
 #include "platform/basic/runtime_error.h"
 #include "platform/listview/list_view.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -129,9 +130,7 @@ struct TextRow {
     const char* text;    // the text as it must read back (UTF-8)
 };
 
-void PrintTo(const TextRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class ListViewTextTest : public ::testing::TestWithParam<TextRow> {};
 
@@ -219,10 +218,6 @@ struct SelectionRow {
     int index;
     const char* text;
 };
-
-void PrintTo(const SelectionRow& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class ListViewSelectionTest : public ::testing::TestWithParam<SelectionRow> {};
 

@@ -3,6 +3,7 @@
 #include "platform/basic/ansi.h"
 #include "platform/profile/profile_file.h"
 #include "profile_fixture.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -15,9 +16,7 @@ struct ReadCase {
     bool byteOrderMark = false;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class ProfileReadTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -86,10 +85,6 @@ struct LimitCase {
     int bufferSize;
     QString expected;
 };
-
-void PrintTo(const LimitCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class ProfileReadLimitTest : public ::testing::TestWithParam<LimitCase> {};
 

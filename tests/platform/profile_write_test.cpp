@@ -8,6 +8,7 @@
 #include "platform/basic/ansi.h"
 #include "platform/profile/profile_file.h"
 #include "profile_fixture.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -20,9 +21,7 @@ struct WriteCase {
     const char* after;  // the whole file afterwards, UTF-8 of the GBK bytes
 };
 
-void PrintTo(const WriteCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class ProfileWriteTest : public ::testing::TestWithParam<WriteCase> {};
 
@@ -94,10 +93,6 @@ struct RoundTripCase {
     QString read;
 };
 
-void PrintTo(const RoundTripCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 class ProfileRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(ProfileRoundTripTest, ReadsBackWhatWasWritten) {
@@ -137,10 +132,6 @@ struct RefusedCase {
     QString key;
     QString value;
 };
-
-void PrintTo(const RefusedCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class ProfileRefusedWriteTest : public ::testing::TestWithParam<RefusedCase> {};
 
@@ -202,10 +193,6 @@ struct WriteAllCase {
     const char* after;
     mode_t fileMode = 0;  // with a folder that refuses new files; 0: all writable
 };
-
-void PrintTo(const WriteAllCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class ProfileWriteAllTest : public ::testing::TestWithParam<WriteAllCase> {};
 

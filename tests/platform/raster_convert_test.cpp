@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace platform::raster {
@@ -18,9 +19,7 @@ struct ToMonoCase {
     Rows expected;
 };
 
-void PrintTo(const ToMonoCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class ColourToMonoTest : public ::testing::TestWithParam<ToMonoCase> {};
 
@@ -48,10 +47,6 @@ struct ToColourCase {
     COLORREF background, text;
     Rows expected;
 };
-
-void PrintTo(const ToColourCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class MonoToColourTest : public ::testing::TestWithParam<ToColourCase> {};
 
@@ -97,10 +92,6 @@ struct CompatibleCase {
     int kind;  // 0 display, 1 fresh memory context, 2 colour memory, 3 mono memory, 4 surface
     bool mono;
 };
-
-void PrintTo(const CompatibleCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class CompatibleBitmapTest : public ::testing::TestWithParam<CompatibleCase> {};
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace platform::raster {
@@ -17,9 +18,7 @@ struct BitmapCase {
     Rows expected;
 };
 
-void PrintTo(const BitmapCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class DrawStateBitmapTest : public ::testing::TestWithParam<BitmapCase> {};
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace platform::raster {
@@ -17,9 +18,7 @@ struct RectCase {
     Rows expected;
 };
 
-void PrintTo(const RectCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class RectTest : public ::testing::TestWithParam<RectCase> {};
 
@@ -57,10 +56,6 @@ struct LineCase {
     POINT from, to;
     Rows expected;
 };
-
-void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class LineTest : public ::testing::TestWithParam<LineCase> {};
 

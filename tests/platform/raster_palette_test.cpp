@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 
 namespace platform::raster {
 namespace {
@@ -66,9 +67,7 @@ struct RecordCase {
     bool valid;
 };
 
-void PrintTo(const RecordCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class CreatePaletteTest : public PaletteTest, public ::testing::WithParamInterface<RecordCase> {};
 

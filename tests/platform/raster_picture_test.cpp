@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 
 namespace platform::raster {
 namespace {
@@ -83,9 +84,7 @@ struct DescriptionCase {
     bool knownBitmap, created;
 };
 
-void PrintTo(const DescriptionCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class CreatePictureTest : public ::testing::TestWithParam<DescriptionCase> {};
 

@@ -3,6 +3,7 @@
 #include <QRegion>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 
 namespace platform::raster {
 namespace {
@@ -26,9 +27,7 @@ struct CombineCase {
     std::vector<std::string> expected;
 };
 
-void PrintTo(const CombineCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class CombineTest : public ::testing::TestWithParam<CombineCase> {};
 

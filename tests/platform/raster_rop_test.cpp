@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/raster/raster.h"
+#include "support/row_print.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace platform::raster {
@@ -18,9 +19,7 @@ struct RopCase {
     std::function<std::uint32_t(std::uint32_t p, std::uint32_t s, std::uint32_t d)> expression;
 };
 
-void PrintTo(const RopCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const RopCase kRops[] = {
     {"SRCCOPY", SRCCOPY, [](auto, auto s, auto) { return s; }},
@@ -99,10 +98,6 @@ struct ClipCase {
     testing::Rows expected;
 };
 
-void PrintTo(const ClipCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 class BlitClipTest : public ::testing::TestWithParam<ClipCase> {};
 
 TEST_P(BlitClipTest, CopiesOnlyWhereBothBitmapsReach) {
@@ -130,10 +125,6 @@ struct StretchCase {
     int w, h;
     testing::Rows expected;
 };
-
-void PrintTo(const StretchCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class StretchTest : public ::testing::TestWithParam<StretchCase> {};
 

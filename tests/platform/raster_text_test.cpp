@@ -6,6 +6,7 @@
 #include "platform/forms/fonts.h"
 #include "platform/raster/raster.h"
 #include "platform/raster/text_prefix.h"
+#include "support/row_print.h"
 #include "tests/platform/raster_fixture.h"
 
 namespace platform::raster {
@@ -51,9 +52,7 @@ struct CountCase {
     QString sameAs;
 };
 
-void PrintTo(const CountCase& c, std::ostream* os) {
-    *os << c.what;
-}
+using support::PrintTo;
 
 class CaptionCountTest : public DrawTextTest, public ::testing::WithParamInterface<CountCase> {};
 
@@ -117,10 +116,6 @@ struct WrapCase {
     bool widerThanTheArea;
 };
 
-void PrintTo(const WrapCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 class WordBreakTest : public DrawTextTest, public ::testing::WithParamInterface<WrapCase> {};
 
 TEST_P(WordBreakTest, BreaksWhereAllowedAndOnlyWhenNeeded) {
@@ -183,10 +178,6 @@ struct PlaceCase {
     bool verticallyCentred;
 };
 
-void PrintTo(const PlaceCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
 class PlacementTest : public DrawTextTest, public ::testing::WithParamInterface<PlaceCase> {};
 
 TEST_P(PlacementTest, PlacesTheLine) {
@@ -235,10 +226,6 @@ struct PrefixCase {
     unsigned format;
     QString sameAs;  // measured without prefixes
 };
-
-void PrintTo(const PrefixCase& c, std::ostream* os) {
-    *os << c.what;
-}
 
 class PrefixTest : public DrawTextTest, public ::testing::WithParamInterface<PrefixCase> {};
 

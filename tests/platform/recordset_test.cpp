@@ -9,6 +9,7 @@
 #include "platform/data/connection.h"
 #include "platform/data/data_errors.h"
 #include "platform/data/recordset.h"
+#include "support/row_print.h"
 #include "support/write_lock.h"
 #include "tests/platform/makedata_fixture.h"
 
@@ -164,9 +165,7 @@ struct FailureRow {
     long number;
 };
 
-void PrintTo(const FailureRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class RecordsetFailureTest : public RecordsetOnDataFile,
                              public ::testing::WithParamInterface<FailureRow> {};

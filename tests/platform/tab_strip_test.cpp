@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "platform/tabstrip/tab_strip.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -42,9 +43,7 @@ struct BagRow {
     QStringList captions;
 };
 
-void PrintTo(const BagRow& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 class TabStripBagTest : public ::testing::TestWithParam<BagRow> {};
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/forms/controls/text_box.h"
+#include "support/row_print.h"
 
 namespace {
 
@@ -62,9 +63,7 @@ struct CommitCase {
     QString after;
 };
 
-void PrintTo(const CommitCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using support::PrintTo;
 
 const CommitCase kCommits[] = {
     {"Chinese", "", QStringLiteral("平安"), "", -1, {0x5E73, 0x5B89}, QStringLiteral("平安")},
@@ -111,10 +110,6 @@ struct LineCase {
     QString incoming;
     QString after;
 };
-
-void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 const LineCase kLines[] = {
     {"PasteTwoLines", Way::Paste, "", 0, 0, "line1\nline2", "line1"},
